@@ -1,0 +1,10 @@
+// qormath demo: runs a short tour of the library on built-in data and prints the results.
+#include <iostream>
+
+#include "sections.h"
+
+int main() {
+  std::cout << "qormath demo\n============\n";
+  demo::FrameSection(std::cout);
+  return 0;
+}
