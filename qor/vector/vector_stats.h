@@ -8,8 +8,9 @@
 //              becomes 0. Below three elements Variance is 1, by definition, not the sample
 //              variance. This one-pass formula loses digits to cancellation: when |mean| is
 //              large against the spread, s^2/n and q agree in their leading digits and about
-//              2*log10(|mean|/stddev) digits of the variance are lost (NIST NumAcc3/NumAcc4
-//              keep 5 to 7 of 15 digits). Centre the data first (MeanCenter) when that matters.
+//              2*log10(|mean|/stddev) of the 16 digits are lost (a mean of 1e6 with a standard
+//              deviation of 0.1 leaves about two). Centre the data first (MeanCenter) when the
+//              ratio is large.
 //   Moments:   mean summed in 80-bit extended; deviations d = x - mean give s1 = sum d,
 //              s2 = sum d^2 (80-bit) and sd = sqrt((s2 - s1^2/n)/(n - 1)); skewness
 //              sum(d^3)/n/sd^3 and kurtosis sum(d^4)/n/sd^4 - 3 (excess), the raw sums when
