@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "qor/frame/component.h"
+#include "qor/frame/errors.h"
 #include "qor/frame/events.h"
 
 namespace qor {

@@ -1,0 +1,145 @@
+#include "qor/vector/vector.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <vector>
+
+#include "qor/frame/random.h"
+#include "qor/vector/int_vector.h"
+
+namespace qor {
+namespace {
+
+constexpr double kTol = 16 * DBL_EPSILON;
+
+std::vector<int32_t> Counts(const TIntVector& Histo) {
+  return {Histo.Data().begin(), Histo.Data().end()};
+}
+
+TEST(VectorHistogramTest, LastBinIsHalfOpenAndOverflowStartsAtItsEnd) {
+  TVector V;
+  V.AssignArray(std::vector<double>{0, 0.5, 1, 9.99, 10, 11});
+  TIntVector Histo;
+  int Changes = 0;
+  Histo.OnChange = [&Changes](TObject*) { ++Changes; };
+  int32_t Under = -1, Over = -1, MaxCnt = -1;
+  ASSERT_TRUE(V.Histogram(1, 6, 0, 10, 1, Histo, Under, Over, MaxCnt));
+  EXPECT_EQ(Counts(Histo), (std::vector<int32_t>{2, 1, 0, 0, 0, 0, 0, 0, 0, 1, 1}));
+  EXPECT_EQ(Under, 0);
+  EXPECT_EQ(Over, 1);
+  EXPECT_EQ(MaxCnt, 2);
+  EXPECT_EQ(Changes, 1);
+}
+
+TEST(VectorHistogramTest, ElementRangeIsTakenAsPassed) {
+  TVector V;
+  V.AssignArray(std::vector<double>{-1, 2});
+  TIntVector Histo;
+  int32_t Under = 0, Over = 0, MaxCnt = 0;
+  // Indices 0 and 3..4 lie outside and read 0; 2..1 would be empty.
+  ASSERT_TRUE(V.Histogram(0, 4, 0, 2, 1, Histo, Under, Over, MaxCnt));
+  EXPECT_EQ(Counts(Histo), (std::vector<int32_t>{3, 0, 1}));
+  EXPECT_EQ(Under, 1);
+  ASSERT_TRUE(V.Histogram(2, 1, 0, 2, 1, Histo, Under, Over, MaxCnt));
+  EXPECT_EQ(Counts(Histo), (std::vector<int32_t>{0, 0, 0}));
+  EXPECT_EQ(MaxCnt, 0);
+}
+
+TEST(VectorHistogramTest, BinCountRoundsHalvesToEvenAndStopsAt500) {
+  TVector V;
+  V.AssignArray(std::vector<double>{0.2, 2.45, 3.2});
+  TIntVector Histo;
+  int32_t Under = 0, Over = 0, MaxCnt = 0;
+  // |2.5 - 0|/1 rounds to 2: three bins [0,1) [1,2) [2,3); 3.2 lies before LastBin + 1 = 3.5
+  // but beyond the last bin, so it counts as overflow rather than vanishing.
+  ASSERT_TRUE(V.Histogram(1, 3, 0, 2.5, 1, Histo, Under, Over, MaxCnt));
+  EXPECT_EQ(Counts(Histo), (std::vector<int32_t>{1, 0, 1}));
+  EXPECT_EQ(Over, 1);
+  ASSERT_TRUE(V.Histogram(1, 3, 0, 499, 1, Histo, Under, Over, MaxCnt));
+  EXPECT_EQ(Histo.NrOfElem(), 500);
+  EXPECT_FALSE(V.Histogram(0, 0, 0, 500, 1, Histo, Under, Over, MaxCnt));
+  EXPECT_FALSE(V.Histogram(0, 0, 0, 5, 0, Histo, Under, Over, MaxCnt));
+  EXPECT_FALSE(V.Histogram(0, 0, 0, 5, -1, Histo, Under, Over, MaxCnt));
+  EXPECT_EQ(Histo.NrOfElem(), 500);  // a refused call changes nothing
+}
+
+TEST(IntVectorHistogramTest, IntegerBinsAndTheirLimits) {
+  TIntVector V;
+  V.AssignArray(std::vector<int32_t>{-3, 0, 1, 2, 5, 6, 7});
+  TIntVector Histo;
+  int32_t Under = 0, Over = 0, MaxCnt = 0;
+  // Width 2 from 0 to 5: m = 5 div 2 + 1 = 3 bins {0,1} {2,3} {4,5}; 6 is beyond bin 3 though
+  // below LastBin + width = 7, so it overflows with 7.
+  ASSERT_TRUE(V.Histogram(1, 7, 0, 5, 2, Histo, Under, Over, MaxCnt));
+  EXPECT_EQ(Counts(Histo), (std::vector<int32_t>{2, 1, 1}));
+  EXPECT_EQ(Under, 1);
+  EXPECT_EQ(Over, 2);
+  EXPECT_EQ(MaxCnt, 2);
+  ASSERT_TRUE(V.Histogram(1, 7, 0, 3, -4, Histo, Under, Over, MaxCnt));  // width taken as 1
+  EXPECT_EQ(Counts(Histo), (std::vector<int32_t>{1, 1, 1, 0}));
+  V.SetName("iv");
+  try {
+    V.Histogram(0, 0, 0, 500, 1, Histo, Under, Over, MaxCnt);
+    FAIL() << "no exception";
+  } catch (const EQORVectorError& e) {
+    EXPECT_STREQ(e.what(), "Component \"iv.Histogram\": invalid number of bins");
+  }
+}
+
+TEST(IntVectorTest, FindExactTakesTheFirstMatchInTheRange) {
+  TIntVector V;
+  V.AssignArray(std::vector<int32_t>{4, 7, 4, 7});
+  EXPECT_EQ(V.FindExact(0, 0, 7), 2);
+  EXPECT_EQ(V.FindExact(3, 9, 7), 4);
+  EXPECT_EQ(V.FindExact(0, 0, 5), 0);
+}
+
+TEST(VectorScalingTest, LengthCentringAndStandardising) {
+  TVector V;
+  V.AssignArray(std::vector<double>{3, 4});
+  int Changes = 0;
+  V.OnChange = [&Changes](TObject*) { ++Changes; };
+  V.SetVecLeng(10);
+  EXPECT_NEAR(V[1], 6, 6 * kTol);
+  EXPECT_NEAR(V[2], 8, 8 * kTol);
+  EXPECT_EQ(Changes, 1);
+  TVector Zero;
+  Zero.SetVecLeng(3);
+  EXPECT_EQ(Zero[1], 0);
+
+  V.AssignArray(std::vector<double>{2, 4, 9});
+  Changes = 0;
+  EXPECT_EQ(V.MeanCenter(), 5);
+  EXPECT_EQ(V[3], 4);
+  V.AssignArray(std::vector<double>{1, 2, 3, 4, 5});
+  Changes = 0;
+  double Mean = 0, StdDev = 0;
+  V.Standardize(Mean, StdDev);
+  EXPECT_EQ(Mean, 3);
+  EXPECT_NEAR(StdDev, std::sqrt(2.5), kTol);
+  V.MeanVar(0, 0, Mean, StdDev);
+  EXPECT_NEAR(Mean, 0, kTol);
+  EXPECT_NEAR(StdDev, 1, kTol);
+  EXPECT_EQ(Changes, 0);  // centring and standardising are silent
+}
+
+TEST(VectorRandomTest, UniformFillStaysInItsRangeAndIsRepeatable) {
+  TVector a, b;
+  a.Resize(1000);
+  b.Resize(1000);
+  SetRandSeed(5);
+  a.FillRandomUniform(-2, 3);
+  SetRandSeed(5);
+  b.FillRandomUniform(-2, 3);
+  EXPECT_FALSE(a.IsEmpty());
+  double Lo = 0, Hi = 0;
+  a.MinMax(0, 0, Lo, Hi);
+  EXPECT_GE(Lo, -2);
+  EXPECT_LT(Hi, 3);
+  EXPECT_TRUE(std::equal(a.Data().begin(), a.Data().end(), b.Data().begin()));
+}
+
+}  // namespace
+}  // namespace qor
