@@ -9,3 +9,5 @@
 #include "qor/frame/random.h"
 #include "qor/frame/types.h"
 #include "qor/math1/kahan_sum.h"
+#include "qor/vector/int_vector.h"
+#include "qor/vector/vector.h"

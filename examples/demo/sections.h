@@ -6,5 +6,6 @@
 namespace demo {
 
 void FrameSection(std::ostream& Out);
+void VectorSection(std::ostream& Out);
 
 }  // namespace demo
