@@ -5,7 +5,8 @@
 //
 // The setters keep a and b from both being zero (exact comparison); every construction yields
 // such a pair or leaves the line as it was. Angles are radians; the direction angle is that of
-// the direction vector (b, −a), in [0, 2π). The signed distance (a·x + b·y + c)/sqrt(a² + b²) is
+// the direction vector (b, −a), in [0, 2π] (2π itself only where adding 2π to an angle a hair
+// below zero rounds up). The signed distance (a·x + b·y + c)/sqrt(a² + b²) is
 // positive on the side the normal (a, b) points to. Everything is computed in double, except
 // the substitution described below. Bad input raises EQORSLineError (which, unlike the other
 // units' errors, is not an EQORError) with a fixed message, and a failed setter keeps the old
