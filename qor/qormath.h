@@ -1,6 +1,7 @@
 // Umbrella header: every public header of the library.
 #pragma once
 
+#include "qor/complex/complex.h"
 #include "qor/frame/component.h"
 #include "qor/frame/errors.h"
 #include "qor/frame/events.h"
@@ -9,3 +10,4 @@
 #include "qor/frame/random.h"
 #include "qor/frame/types.h"
 #include "qor/math1/kahan_sum.h"
+#include "qor/sline/sline.h"

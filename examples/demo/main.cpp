@@ -6,5 +6,7 @@
 int main() {
   std::cout << "qormath demo\n============\n";
   demo::FrameSection(std::cout);
+  demo::ComplexSection(std::cout);
+  demo::SLineSection(std::cout);
   return 0;
 }

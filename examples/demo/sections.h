@@ -6,5 +6,7 @@
 namespace demo {
 
 void FrameSection(std::ostream& Out);
+void ComplexSection(std::ostream& Out);
+void SLineSection(std::ostream& Out);
 
 }  // namespace demo
