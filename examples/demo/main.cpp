@@ -8,5 +8,6 @@ int main() {
   demo::FrameSection(std::cout);
   demo::ComplexSection(std::cout);
   demo::SLineSection(std::cout);
+  demo::FormatSection(std::cout);
   return 0;
 }

@@ -8,5 +8,6 @@ namespace demo {
 void FrameSection(std::ostream& Out);
 void ComplexSection(std::ostream& Out);
 void SLineSection(std::ostream& Out);
+void FormatSection(std::ostream& Out);
 
 }  // namespace demo
