@@ -1,6 +1,7 @@
 // Umbrella header: every public header of the library.
 #pragma once
 
+#include "qor/complex/complex.h"
 #include "qor/frame/component.h"
 #include "qor/frame/errors.h"
 #include "qor/frame/events.h"
@@ -8,6 +9,13 @@
 #include "qor/frame/hooks.h"
 #include "qor/frame/random.h"
 #include "qor/frame/types.h"
+#include "qor/math1/degrees.h"
+#include "qor/math1/exchange.h"
 #include "qor/math1/kahan_sum.h"
+#include "qor/math1/number_text.h"
+#include "qor/math1/scanning.h"
+#include "qor/math1/select.h"
+#include "qor/math1/sorting.h"
+#include "qor/sline/sline.h"
 #include "qor/vector/int_vector.h"
 #include "qor/vector/vector.h"
