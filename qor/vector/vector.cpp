@@ -30,6 +30,14 @@ void TVector::Standardize(double& Mean, double& StdDev) {
   for (double& x : FVec) x = (x - Mean) / StdDev;
 }
 
+void TVector::QNormalize(double RefQuant, double& Median, double& QuantDiff) {
+  const double q = Percentile(RefQuant, 0, 0);
+  Median = Percentile(50, 0, 0);
+  QuantDiff = std::fabs(Median - q);
+  if (!(QuantDiff > 0)) return;
+  for (double& x : FVec) x = (x - Median) / QuantDiff;
+}
+
 double TVector::MeanCenter() {
   double Mean = 0;
   double Variance = 0;

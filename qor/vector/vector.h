@@ -35,6 +35,10 @@ class TVector final : public TVectorProducts<double, TVector> {
   // (x - mean)/stddev for every element, with MeanVar over the whole vector (so a vector of one
   // or two elements is only centred); nothing when stddev is 0. Fires nothing.
   void Standardize(double& Mean, double& StdDev);
+  // (x - Median)/QuantDiff for every element, Median the 50th percentile of the whole vector,
+  // QuantDiff its distance from the RefQuant-th percentile (in percent); nothing when
+  // QuantDiff is 0. Fires nothing.
+  void QNormalize(double RefQuant, double& Median, double& QuantDiff);
   // Subtracts the mean of the whole vector from every element and returns it. Fires nothing.
   double MeanCenter();
 

@@ -1,9 +1,11 @@
 #include "qor/vector/vector_stats.h"
 
+#include <algorithm>
 #include <cmath>
 #include <span>
 
 #include "qor/frame/errors.h"
+#include "qor/math1/sorting.h"
 #include "qor/vector/detail/element_arith.h"
 #include "qor/vector/int_vector.h"
 #include "qor/vector/vector.h"
@@ -138,6 +140,68 @@ double TVectorStats<T, Self>::HarmonicMean(int32_t LowElem, int32_t HighElem) co
     SumInv += 1 / static_cast<double>(x);
   }
   return static_cast<double>(Range.size()) / SumInv;
+}
+
+template <class T, class Self>
+std::vector<T> TVectorStats<T, Self>::SortedCopy(int32_t LowElem, int32_t HighElem) const {
+  const std::span<const T> Range = this->ElemRange(LowElem, HighElem);
+  std::vector<T> Scratch = GuardedAllocation<EQORVectorError>(
+      this->Name(), [Range] { return std::vector<T>(Range.begin(), Range.end()); });
+  SortArray(std::span<T>(Scratch), true);
+  return Scratch;
+}
+
+template <class T, class Self>
+T TVectorStats<T, Self>::Mode(int32_t LowElem, int32_t HighElem) const {
+  const std::vector<T> t = SortedCopy(LowElem, HighElem);
+  size_t ModePos = 0;
+  size_t Run = 0;
+  size_t LongestRun = 0;
+  for (size_t i = 1; i < t.size(); ++i) {
+    Run = t[i] == t[i - 1] ? Run + 1 : 0;
+    if (Run > LongestRun) {
+      LongestRun = Run;
+      ModePos = i;
+    }
+  }
+  return t[ModePos];
+}
+
+template <class T, class Self>
+bool TVectorStats<T, Self>::Quartiles(int32_t LowElem, int32_t HighElem, double& Q1, double& Q2,
+                                      double& Q3) const {
+  const std::vector<T> Sorted = SortedCopy(LowElem, HighElem);
+  const auto n = static_cast<int64_t>(Sorted.size());
+  auto t = [&Sorted](int64_t k) { return static_cast<double>(Sorted[static_cast<size_t>(k - 1)]); };
+  auto Quartile = [n, &t](double p) {
+    const double Pos = static_cast<double>(n + 1) * p;
+    const auto k = static_cast<int64_t>(Pos);
+    if (k == 0) return t(1);
+    if (k >= n) return t(n);
+    return t(k) + (Pos - static_cast<double>(k)) * (t(k + 1) - t(k));
+  };
+  if (n == 1) {
+    Q1 = Q2 = Q3 = t(1);
+    return true;
+  }
+  Q1 = Quartile(0.25);
+  Q2 = Quartile(0.5);
+  Q3 = Quartile(0.75);
+  return true;
+}
+
+template <class T, class Self>
+double TVectorStats<T, Self>::Percentile(double Prob, int32_t LowElem, int32_t HighElem) const {
+  if (std::isnan(Prob)) return Prob;
+  Prob = std::clamp(Prob, 0.0, 100.0);
+  const std::vector<T> Sorted = SortedCopy(LowElem, HighElem);
+  const auto n = static_cast<int64_t>(Sorted.size());
+  auto t = [&Sorted](int64_t k) { return static_cast<double>(Sorted[static_cast<size_t>(k - 1)]); };
+  if (n == 1 || Prob == 100) return t(n);
+  const double Pos = static_cast<double>(n - 1) * Prob / 100;
+  const auto k = static_cast<int64_t>(Pos);
+  if (k + 2 > n) return t(n);  // keeps t(k + 2) inside should Pos round up to n - 1
+  return t(k + 1) + (Pos - static_cast<double>(k)) * (t(k + 2) - t(k + 1));
 }
 
 template <class T, class Self>

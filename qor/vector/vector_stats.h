@@ -17,6 +17,12 @@
 //              sd = 0; all 0 for n <= 3. SkewKurtSample applies the usual small-sample
 //              corrections (both 0 for n < 4).
 //   Means:     geometric exp(sum ln x / n) (0 when an element is 0), harmonic n / sum(1/x).
+//   Quantiles: on a sorted scratch copy t(1) <= ... <= t(n) (SortArray, which counts its passes
+//              in ProcStat; the vector keeps its order). Quartile p (0.25, 0.5, 0.75) lies at
+//              pos = (n + 1)p, interpolated linearly between t(k) and t(k + 1), k = trunc(pos),
+//              and held at t(1) below 1 and at t(n) from n on. Percentile(prob) in percent,
+//              clamped into 0..100, lies at (n - 1)prob/100 + 1 (NaN for a NaN prob). Mode is
+//              the value of the longest run of equal values, the smallest on ties.
 //   MinMax:    strict comparisons from +-1.7e308 (integers: from the int32 limits), so ties
 //              keep the first index and NaNs are passed over.
 // Integer vectors form each square in 32-bit integers (wrapping; magnitudes up to 46340 are
@@ -27,6 +33,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "qor/vector/vector_order.h"
 
@@ -48,11 +55,19 @@ class TVectorStats : public TVectorOrder<T, Self> {
                       int32_t& NumData) const;
   double GeometricMean(int32_t LowElem, int32_t HighElem) const;
   double HarmonicMean(int32_t LowElem, int32_t HighElem) const;
+  T Mode(int32_t LowElem, int32_t HighElem) const;
+  // Always true; Q1, Q2, Q3 are the lower quartile, the median and the upper quartile.
+  bool Quartiles(int32_t LowElem, int32_t HighElem, double& Q1, double& Q2, double& Q3) const;
+  double Percentile(double Prob, int32_t LowElem, int32_t HighElem) const;
   // True when the vector holds at most two distinct values, returned in v1 (element 1) and v2
   // (the other one, or v1 again); false with v1 = v2 = 0 below two elements.
   bool IsDichotomous(T& v1, T& v2) const;
   // Euclidean length: square root of the sum of squared elements.
   double Leng() const;
+
+ private:
+  // The repaired range, sorted ascending; a failed allocation raises the heap message.
+  std::vector<T> SortedCopy(int32_t LowElem, int32_t HighElem) const;
 };
 
 extern template class TVectorStats<double, TVector>;

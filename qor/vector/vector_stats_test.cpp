@@ -126,6 +126,41 @@ TYPED_TEST(VectorStatsTest, IsDichotomous) {
   EXPECT_EQ(v2, 0);
 }
 
+TYPED_TEST(VectorStatsTest, QuartilesSitAtPositionsOfNPlusOne) {
+  struct TCase {
+    std::vector<typename TypeParam::TElem> Data;
+    double Q1, Q2, Q3;
+  };
+  for (const TCase& c : {TCase{{2, 1}, 1, 1.5, 2}, TCase{{3, 1, 2}, 1, 2, 3},
+                         TCase{{7, 6, 5, 4, 3, 2, 1}, 2, 4, 6}, TCase{{9}, 9, 9, 9},
+                         // n = 4: positions 1.25, 2.5, 3.75 on 10, 20, 30, 40.
+                         TCase{{40, 10, 30, 20}, 12.5, 25, 37.5}}) {
+    const auto V = this->Make(c.Data);
+    double Q1 = 0, Q2 = 0, Q3 = 0;
+    EXPECT_TRUE(V->Quartiles(0, 0, Q1, Q2, Q3));
+    EXPECT_EQ(Q1, c.Q1);
+    EXPECT_EQ(Q2, c.Q2);
+    EXPECT_EQ(Q3, c.Q3);
+    EXPECT_EQ(V->Data()[0], c.Data[0]);  // the vector keeps its order
+  }
+}
+
+TYPED_TEST(VectorStatsTest, PercentilesInterpolateAndClamp) {
+  const auto V = this->Make({4, 1, 3, 2});
+  EXPECT_EQ(V->Percentile(50, 0, 0), 2.5);
+  EXPECT_EQ(V->Percentile(150, 0, 0), 4);
+  EXPECT_EQ(V->Percentile(-5, 0, 0), 1);
+  EXPECT_EQ(V->Percentile(10, 2, 4), 1.2);  // 1, 2, 3: position 0.2 past t(1)
+  EXPECT_TRUE(std::isnan(V->Percentile(std::nan(""), 0, 0)));
+}
+
+TYPED_TEST(VectorStatsTest, ModeIsTheFirstLongestRun) {
+  EXPECT_EQ(this->Make({3, 1, 3, 1})->Mode(0, 0), 1);
+  EXPECT_EQ(this->Make({5, 4})->Mode(0, 0), 4);
+  EXPECT_EQ(this->Make({2, 9, 9, 2, 9})->Mode(0, 0), 9);
+  EXPECT_EQ(this->Make({2, 9, 9, 2, 9})->Mode(1, 4), 2);
+}
+
 TEST(IntVectorStatsTest, SquaresAndSumsAreFormedInThirtyTwoBits) {
   TIntVector V;
   V.AssignArray(std::vector<int32_t>{46340, 0, 0});

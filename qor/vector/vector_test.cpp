@@ -125,6 +125,17 @@ TEST(VectorScalingTest, LengthCentringAndStandardising) {
   EXPECT_EQ(Changes, 0);  // centring and standardising are silent
 }
 
+TEST(VectorScalingTest, QNormalizeScalesByAQuantileDistance) {
+  TVector V;
+  V.AssignArray(std::vector<double>{1, 3, 5, 7, 9});
+  double Median = 0, QuantDiff = 0;
+  V.QNormalize(25, Median, QuantDiff);  // 25th percentile 3, median 5
+  EXPECT_EQ(Median, 5);
+  EXPECT_EQ(QuantDiff, 2);
+  EXPECT_EQ(std::vector<double>(V.Data().begin(), V.Data().end()),
+            (std::vector<double>{-2, -1, 0, 1, 2}));
+}
+
 TEST(VectorRandomTest, UniformFillStaysInItsRangeAndIsRepeatable) {
   TVector a, b;
   a.Resize(1000);
