@@ -6,5 +6,6 @@
 namespace demo {
 
 void FrameSection(std::ostream& Out);
+void ScalarSection(std::ostream& Out);
 
 }  // namespace demo
