@@ -6,7 +6,7 @@
 // CanonicalAngleDegrees reduces an angle in degrees to -180 <= a < 180 (180 itself becomes
 // -180); CanonicalAngleRadians reduces one in radians to -pi <= a <= pi (pi itself stays pi).
 // Both reduce large angles by frac(a / turn) * turn, which is exact only to the rounding of the
-// quotient. NaN stays NaN; nothing raises.
+// quotient. NaN and infinite angles give NaN; nothing raises.
 #pragma once
 
 namespace qor {

@@ -10,13 +10,16 @@
 // RoundPos125(0.2) = 0.2 and Round125(8) = 10. The result m' * 10^k is the double nearest to it.
 // 0 gives 0; infinities and NaN are returned unchanged.
 //
-// CalcScalePars works in 80-bit extended throughout. It picks the step 1, 2 or 5 * 10^n nearest
-// above (B - A) / NumTicks in the logarithmic sense, with 1e-10 tolerances that keep raw steps
-// of exactly 10^n, 2 * 10^n and 5 * 10^n in their own class; Distance carries the direction of
-// the axis (negative when A > B), FirstTick is the first multiple of Distance at A or just past
-// it, and NumMinor the number of minor intervals per step (4 for a step of 2, else 5). A = B
-// gives FirstTick A, Distance 0, NumMinor 1; NumTicks = 0 gives unit steps from just below A.
-// A negative NumTicks or a NaN bound raises EQORMath1Error "logarithm: invalid argument".
+// CalcScalePars works in 80-bit extended throughout. Its step is the largest of 1, 2 or
+// 5 * 10^n below the raw step (B - A) / NumTicks, judged on the fractional part of the raw
+// step's decimal logarithm with 1e-10 tolerances: a raw step of exactly 10^n keeps 10^n, while
+// one of exactly 2 * 10^n or 5 * 10^n falls to the class below (20 gives 10, 50 gives 20).
+// Distance carries the direction of the axis (negative when A > B), FirstTick is the first
+// multiple of Distance at A or just past it in that direction, and NumMinor the number of minor
+// intervals per step (4 for a step of 2 * 10^n, else 5). A = B gives FirstTick A, Distance 0,
+// NumMinor 1. NumTicks = 0 gives Distance 1 with FirstTick the first integer from A - 0.001 upwards
+// when A < B (int(A) - 1 when A > B), and NumMinor 5 for a span up to 10, else 1. With NumTicks !=
+// 0 a negative NumTicks or a NaN bound raises EQORMath1Error "logarithm: invalid argument".
 //
 // RoundDegrees rounds an angle given in degrees, minutes and seconds to the series 1, 2, 3, 5,
 // 10, 15, 20, 30, 60, 90, 180, 360 in its largest non-zero unit: degrees up to 360, minutes and
