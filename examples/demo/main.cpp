@@ -9,5 +9,6 @@ int main() {
   demo::ComplexSection(std::cout);
   demo::SLineSection(std::cout);
   demo::FormatSection(std::cout);
+  demo::ScalarSection(std::cout);
   return 0;
 }
