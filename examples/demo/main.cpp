@@ -9,6 +9,7 @@ int main() {
   demo::ComplexSection(std::cout);
   demo::SLineSection(std::cout);
   demo::FormatSection(std::cout);
+  demo::ScalarSection(std::cout);
   demo::VectorSection(std::cout);
   return 0;
 }

@@ -9,6 +9,7 @@ void FrameSection(std::ostream& Out);
 void ComplexSection(std::ostream& Out);
 void SLineSection(std::ostream& Out);
 void FormatSection(std::ostream& Out);
+void ScalarSection(std::ostream& Out);
 void VectorSection(std::ostream& Out);
 
 }  // namespace demo

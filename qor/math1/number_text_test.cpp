@@ -127,7 +127,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TEngCase{12, 1, "12"}, TEngCase{0, 3, "0.00"}, TEngCase{999.9, 2, "1000"},
                       TEngCase{1e-20, 3, "0.0100a"}, TEngCase{2.2e15, 2, "2200T"},
                       TEngCase{4.7e-9, -2, "4n7"}, TEngCase{33e6, -2, "33M"},
-                      TEngCase{1.5, 99, "1.50000000"},
+                      TEngCase{1.5, 99, "1.50000000"}, TEngCase{1000, 3, "1.00k"},
+                      TEngCase{1e6, 2, "1.0M"}, TEngCase{1e-3, 2, "1.0m"},
                       TEngCase{-std::numeric_limits<double>::infinity(), 3, "-Inf"}));
 
 TEST(Roman, TableWalkAndLimits) {
