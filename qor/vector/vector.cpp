@@ -4,12 +4,19 @@
 #include <cmath>
 
 #include "qor/frame/random.h"
+#include "qor/math1/random_numbers.h"
 #include "qor/vector/detail/histogram.h"
 
 namespace qor {
 
 void TVector::FillRandomUniform(double RangeLow, double RangeHigh) {
   for (double& x : FVec) x = RangeLow + Random() * (RangeHigh - RangeLow);
+  FIsEmpty = false;
+  Changed();
+}
+
+void TVector::FillRandomGauss(double Mean, double StdDev) {
+  for (double& x : FVec) x = GRandom() * StdDev + Mean;
   FIsEmpty = false;
   Changed();
 }

@@ -28,6 +28,9 @@ class TVector final : public TVectorProducts<double, TVector> {
   // Element i = RangeLow + r*(RangeHigh - RangeLow), r uniform on [0, 1) from the process-wide
   // source, drawn for i = 1..NrOfElem in order. OnChange once.
   void FillRandomUniform(double RangeLow, double RangeHigh);
+  // Element i = g*StdDev + Mean, g standard normal from GRandom, for i = 1..NrOfElem in order.
+  // OnChange once.
+  void FillRandomGauss(double Mean, double StdDev);
 
   // Scales every element by Value/Leng, so that Leng becomes Value; a zero vector is left
   // alone (and fires nothing).

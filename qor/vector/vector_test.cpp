@@ -152,5 +152,25 @@ TEST(VectorRandomTest, UniformFillStaysInItsRangeAndIsRepeatable) {
   EXPECT_TRUE(std::equal(a.Data().begin(), a.Data().end(), b.Data().begin()));
 }
 
+TEST(VectorRandomTest, GaussFillHasTheRequestedMoments) {
+  TVector V;
+  V.Resize(100000);
+  SetRandSeed(3);
+  int Changes = 0;
+  V.OnChange = [&Changes](TObject*) { ++Changes; };
+  V.FillRandomGauss(10, 2);
+  EXPECT_EQ(Changes, 1);
+  double Mean = 0, Variance = 0, Skew = 0, Kurt = 0;
+  V.MeanVar(0, 0, Mean, Variance);
+  V.SkewKurt(0, 0, Skew, Kurt);
+  // Five standard errors: sd/sqrt(n) for the mean, sd^2*sqrt(2/n) for the variance,
+  // sqrt(6/n) and sqrt(24/n) for skewness and excess kurtosis.
+  const double n = V.NrOfElem();
+  EXPECT_NEAR(Mean, 10, 5 * 2 / std::sqrt(n));
+  EXPECT_NEAR(Variance, 4, 5 * 4 * std::sqrt(2 / n));
+  EXPECT_NEAR(Skew, 0, 5 * std::sqrt(6 / n));
+  EXPECT_NEAR(Kurt, 0, 5 * std::sqrt(24 / n));
+}
+
 }  // namespace
 }  // namespace qor
