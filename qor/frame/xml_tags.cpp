@@ -64,13 +64,12 @@ bool ReadMarkup(TSource& In, std::string& Markup) {
   return false;
 }
 
-// Splits markup into its kind, name and attribute text.
+// Splits markup into its kind, name ("/name" for an end tag) and attribute text.
 TMarkupKind Classify(std::string_view Markup, std::string_view& Name, std::string_view& Attr) {
   if (Markup.empty() || Markup.front() == '!' || Markup.front() == '?') return mkOther;
   TMarkupKind Kind = mkStartTag;
   if (Markup.front() == '/') {
-    Kind = mkEndTag;
-    Markup.remove_prefix(1);
+    Kind = mkEndTag;  // the name keeps its "/"
   } else if (Markup.back() == '/') {
     Kind = mkEmptyTag;
     Markup.remove_suffix(1);
@@ -96,10 +95,8 @@ bool ReadContent(TSource& In, std::string_view Name, std::string& Content) {
     if (!ReadMarkup(In, Markup)) return false;
     std::string_view InnerName, InnerAttr;
     const TMarkupKind Kind = Classify(Markup, InnerName, InnerAttr);
-    if (InnerName == Name) {
-      if (Kind == mkEndTag && Depth-- == 0) return true;
-      if (Kind == mkStartTag) ++Depth;
-    }
+    if (Kind == mkEndTag && InnerName.substr(1) == Name && Depth-- == 0) return true;
+    if (Kind == mkStartTag && InnerName == Name) ++Depth;
     Content.append("<").append(Markup).append(">");
   }
   return false;
@@ -118,7 +115,7 @@ bool ReadNextTag(TSource& In, TXmlTag& Tag) {
     std::string_view Name, Attr;
     const TMarkupKind Kind = Classify(Markup, Name, Attr);
     if (Kind == mkOther) continue;
-    Tag.Name = Kind == mkEndTag ? "/" + std::string(Name) : std::string(Name);
+    Tag.Name = Name;
     Tag.Attributes = Attr;
     if (Kind == mkStartTag) {
       const int64_t AfterStartTag = In.Position();
