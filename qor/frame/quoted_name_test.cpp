@@ -33,18 +33,5 @@ TEST(ParseQuotedName, BareWordsEndAtWhiteSpace) {
   EXPECT_EQ(Names("unterminated"), List{});
 }
 
-TEST(ParseQuotedName, ReportsCompletionOnTheClosingCharacter) {
-  TQuotedStrState State = qssIdle;
-  std::string Name = "stale";
-  EXPECT_FALSE(ParseQuotedName(' ', '"', State, Name));
-  EXPECT_EQ(Name, "stale");  // white space before a name does not touch it
-  EXPECT_FALSE(ParseQuotedName('"', '"', State, Name));
-  EXPECT_EQ(Name, "");
-  EXPECT_FALSE(ParseQuotedName('a', '"', State, Name));
-  EXPECT_TRUE(ParseQuotedName('"', '"', State, Name));
-  EXPECT_EQ(State, qssComplete);
-  EXPECT_EQ(Name, "a");
-}
-
 }  // namespace
 }  // namespace qor
