@@ -1,0 +1,17 @@
+#define QOR_KERNEL_TARGET __attribute__((target("avx2")))
+#include "qor/matrix/detail/micro_kernel.h"
+#include "qor/matrix/detail/micro_kernel_template.h"
+
+namespace qor::detail {
+
+using TVector = double __attribute__((vector_size(4 * sizeof(double))));
+
+// 8 x 4 tile: 8 of the 16 registers accumulate, leaving room for the A column, the broadcast B
+// value and the products.
+const TKernelSet& Avx2KernelSet() {
+  static constexpr TKernelSet Set{slAvx2, 8, 4, 256, 128, 2048, &MicroKernelImpl<TVector, 2, 4>};
+  static_assert(Set.Mr * Set.Nr <= MaxTileSize && Set.Mr % Set.Nr == 0);
+  return Set;
+}
+
+}  // namespace qor::detail

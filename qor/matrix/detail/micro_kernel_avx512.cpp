@@ -1,0 +1,17 @@
+#define QOR_KERNEL_TARGET __attribute__((target("avx512f")))
+#include "qor/matrix/detail/micro_kernel.h"
+#include "qor/matrix/detail/micro_kernel_template.h"
+
+namespace qor::detail {
+
+using TVector = double __attribute__((vector_size(8 * sizeof(double))));
+
+// 24 x 8 tile: 24 of the 32 registers accumulate, three hold the A column, and every B value
+// is a broadcast memory operand of the multiplication.
+const TKernelSet& Avx512KernelSet() {
+  static constexpr TKernelSet Set{slAvx512, 24, 8, 256, 240, 2048, &MicroKernelImpl<TVector, 3, 8>};
+  static_assert(Set.Mr * Set.Nr <= MaxTileSize && Set.Mr % Set.Nr == 0);
+  return Set;
+}
+
+}  // namespace qor::detail
