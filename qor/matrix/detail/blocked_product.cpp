@@ -38,10 +38,15 @@ void PackPanel(const double* Src, std::int64_t LaneStride, std::int64_t StepStri
     }
     return;
   }
-  // Steps are (nearly) contiguous: read each lane as a stream, write it with a stride.
-  for (std::int64_t l = 0; l < Lanes; ++l) {
-    const double* From = Src + l * LaneStride;
-    for (std::int64_t k = 0; k < Kc; ++k) Dst[k * Width + l] = From[k * StepStride];
+  // Steps are (nearly) contiguous: read each lane as a stream, write it with a stride. A few
+  // cache lines of steps at a time keep the destination rows in the first-level cache.
+  constexpr std::int64_t StepBlock = 16;
+  for (std::int64_t k0 = 0; k0 < Kc; k0 += StepBlock) {
+    const std::int64_t KEnd = std::min(Kc, k0 + StepBlock);
+    for (std::int64_t l = 0; l < Lanes; ++l) {
+      const double* From = Src + l * LaneStride;
+      for (std::int64_t k = k0; k < KEnd; ++k) Dst[k * Width + l] = From[k * StepStride];
+    }
   }
   for (std::int64_t k = 0; k < Kc && Lanes < Width; ++k)
     std::fill(Dst + k * Width + Lanes, Dst + (k + 1) * Width, 0.0);
@@ -58,8 +63,11 @@ void BlockedProduct(std::int64_t M, std::int64_t N, std::int64_t K, TOperand A, 
   const std::int64_t KcMax = std::min(Kernels.Kc, K);
   const std::int64_t McMax = std::min(Kernels.Mc, RoundUp(M, Mr));
   const std::int64_t NcMax = std::min(Kernels.Nc, RoundUp(N, Nr));
-  TPackedBuffer PackedA(static_cast<std::size_t>(McMax * KcMax));
-  TPackedBuffer PackedB(static_cast<std::size_t>(NcMax * KcMax));
+  // One scratch block: the A block, then the B block on the next cache line.
+  const std::int64_t SizeA = RoundUp(McMax * KcMax, 8);
+  TPackedBuffer Packed(static_cast<std::size_t>(SizeA + NcMax * KcMax));
+  double* const PackedA = Packed.data();
+  double* const PackedB = PackedA + SizeA;
 
   for (std::int64_t jc = 0; jc < N; jc += NcMax) {
     const std::int64_t Nc = std::min(NcMax, N - jc);
@@ -68,17 +76,17 @@ void BlockedProduct(std::int64_t M, std::int64_t N, std::int64_t K, TOperand A, 
       const bool Accumulate = pc > 0;
       for (std::int64_t jr = 0; jr < Nc; jr += Nr)
         PackPanel(B.At(pc, jc + jr), B.ColStride, B.RowStride, std::min(Nr, Nc - jr), Nr, Kc,
-                  PackedB.data() + jr * Kc);
+                  PackedB + jr * Kc);
       for (std::int64_t ic = 0; ic < M; ic += McMax) {
         const std::int64_t Mc = std::min(McMax, M - ic);
         for (std::int64_t ir = 0; ir < Mc; ir += Mr)
           PackPanel(A.At(ic + ir, pc), A.RowStride, A.ColStride, std::min(Mr, Mc - ir), Mr, Kc,
-                    PackedA.data() + ir * Kc);
+                    PackedA + ir * Kc);
         for (std::int64_t jr = 0; jr < Nc; jr += Nr) {
-          const double* BPanel = PackedB.data() + jr * Kc;
+          const double* BPanel = PackedB + jr * Kc;
           const std::int64_t Cols = std::min(Nr, Nc - jr);
           for (std::int64_t ir = 0; ir < Mc; ir += Mr) {
-            const double* APanel = PackedA.data() + ir * Kc;
+            const double* APanel = PackedA + ir * Kc;
             const std::int64_t Rows = std::min(Mr, Mc - ir);
             double* Tile = C + (jc + jr) * Ldc + ic + ir;
             if (Rows == Mr && Cols == Nr)

@@ -25,14 +25,19 @@ struct TPairMask {
 }  // namespace
 
 TSquarePanels::TSquarePanels(std::int64_t NRows, std::int64_t NCols, const double* A,
-                             std::int64_t Lda)
+                             std::int64_t Ld)
     : Kernels(ActiveKernelSet()),
       Rows(NRows),
       Cols(NCols),
-      Packed(static_cast<std::size_t>(RoundUp(NCols, Kernels.Mr) * NRows)) {
+      Source(A),
+      SourceLd(Ld),
+      Packed(static_cast<std::size_t>(RoundUp(NCols, Kernels.Mr) * NRows)) {}
+
+void TSquarePanels::PackColumns(std::int64_t ColLo, std::int64_t ColHi) {
   const std::int64_t Mr = Kernels.Mr;
-  for (std::int64_t c = 0; c < Cols; c += Mr)
-    PackPanel(A + c * Lda, Lda, 1, std::min(Mr, Cols - c), Mr, Rows, Packed.data() + c * Rows);
+  for (std::int64_t c = ColLo; c < ColHi; c += Mr)
+    PackPanel(Source + c * SourceLd, SourceLd, 1, std::min(Mr, ColHi - c), Mr, Rows,
+              Packed.data() + c * Rows);
 }
 
 const double* TSquarePanels::Panel(std::int64_t Col) const {

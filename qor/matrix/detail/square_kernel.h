@@ -8,15 +8,18 @@
 // Norm (Norm = 0 gives infinities or NaN exactly as the division does). With no rows every
 // element is 0 / Norm.
 //
-// Work is split by result column: SquareColumns(..., ColLo, ColHi) computes the pairs whose
-// smaller index i lies in [ColLo, ColHi) and writes only S(i, j) and S(j, i) for those pairs.
-// Ranges that do not overlap therefore write disjoint elements and may run concurrently on any
-// number of threads, in any order, and the result is bit-identical for every partition of
-// 0 .. NCols-1, because no element's sum depends on which range or thread computed it. Ranges
-// that start on a multiple of Granule() use the kernel tiles fully; any range is correct.
+// The work has two phases, each split by column ranges that may run concurrently on any number
+// of threads. First PackColumns copies the columns into kernel panels; its ranges must start
+// on multiples of Granule() and together cover 0 .. NCols-1. When all packing has finished,
+// SquareColumns(..., ColLo, ColHi) computes the pairs whose smaller index i lies in [ColLo,
+// ColHi) and writes only S(i, j) and S(j, i) of those pairs, so disjoint ranges write disjoint
+// elements. The result is bit-identical for every partition of 0 .. NCols-1 and every thread
+// count, because no element's sum depends on which range or thread computed it. Ranges that
+// start on a multiple of Granule() use the kernel tiles fully; any range is correct.
 // SquareBalancedBounds() gives a partition with equal work per part (the work of column i is
-// proportional to NCols - i). The columns are packed once into a TSquarePanels, which ranges
-// share read-only; it costs one copy of A. Sizes are not checked: the caller validates them.
+// proportional to NCols - i). The panels take one copy of A from the creating thread's scratch
+// block (packed_buffer.h) and must be destroyed on that thread. Sizes are not checked: the
+// caller validates them.
 #pragma once
 
 #include <cstdint>
@@ -29,8 +32,12 @@ namespace qor::detail {
 
 class TSquarePanels {
  public:
-  // Packs A for the kernel of the active vector level; allocation failure throws bad_alloc.
+  // Panels for A in the layout of the active vector level's kernel, not yet filled;
+  // allocation failure throws std::bad_alloc.
   TSquarePanels(std::int64_t NRows, std::int64_t NCols, const double* A, std::int64_t Lda);
+
+  // Packs columns [ColLo, ColHi); ColLo must be a multiple of Granule().
+  void PackColumns(std::int64_t ColLo, std::int64_t ColHi);
 
   std::int64_t NRows() const { return Rows; }
   std::int64_t NCols() const { return Cols; }
@@ -47,6 +54,8 @@ class TSquarePanels {
 
   const TKernelSet& Kernels;
   std::int64_t Rows, Cols;
+  const double* Source;
+  std::int64_t SourceLd;
   TPackedBuffer Packed;  // panels of Mr columns, each Rows groups of Mr doubles
 };
 
