@@ -26,7 +26,8 @@ namespace {
 
 using qor::detail::MultiplyKernel;
 using qor::detail::SquareBalancedBounds;
-using qor::detail::TSquarePanels;
+using qor::detail::SquareColumns;
+using qor::detail::SquareGranule;
 
 std::vector<double> RandomData(std::int64_t Count, std::uint32_t Seed) {
   std::mt19937 Engine(Seed);
@@ -107,37 +108,22 @@ constexpr std::int64_t SquareRows = 10000, SquareCols = 200;
 constexpr double SquareNorm = SquareRows - 1;
 constexpr double SquareFlops = 1.0 * SquareCols * (SquareCols + 1) * SquareRows;
 
-// Packing costs the same for every column: equal numbers of whole panels per thread.
-std::vector<std::int64_t> EvenBounds(std::int64_t NCols, std::int64_t Parts, std::int64_t Granule) {
-  const std::int64_t Panels = (NCols + Granule - 1) / Granule;
-  std::vector<std::int64_t> Bounds;
-  for (std::int64_t p = 0; p <= Parts; ++p)
-    Bounds.push_back(std::min(NCols, Panels * p / Parts * Granule));
-  return Bounds;
-}
-
 // Argument: the number of threads, each computing one balanced range of result columns.
 void SquareQormath(benchmark::State& State) {
   const std::vector<double> A = RandomData(SquareRows * SquareCols, 3);
   std::vector<double> S(SquareCols * SquareCols);
   const std::int64_t Threads = State.range(0);
-  // Both phases, packing and products, run on the threads, joined in between.
-  auto InParallel = [Threads](const std::vector<std::int64_t>& Bounds, auto Work) {
-    std::vector<std::thread> Workers;
-    for (std::int64_t t = 1; t < Threads; ++t)
-      Workers.emplace_back([&, t] { Work(Bounds[t], Bounds[t + 1]); });
-    Work(Bounds[0], Bounds[1]);
-    for (std::thread& Worker : Workers) Worker.join();
+  const std::vector<std::int64_t> Bounds =
+      SquareBalancedBounds(SquareCols, Threads, SquareGranule());
+  auto Range = [&](std::int64_t Part) {
+    SquareColumns(SquareRows, SquareCols, A.data(), SquareRows, SquareNorm, S.data(), SquareCols,
+                  Bounds[Part], Bounds[Part + 1]);
   };
   for (auto _ : State) {
-    TSquarePanels Panels(SquareRows, SquareCols, A.data(), SquareRows);
-    const std::vector<std::int64_t> Bounds =
-        SquareBalancedBounds(SquareCols, Threads, Panels.Granule());
-    const std::vector<std::int64_t> Even = EvenBounds(SquareCols, Threads, Panels.Granule());
-    InParallel(Even, [&](std::int64_t Lo, std::int64_t Hi) { Panels.PackColumns(Lo, Hi); });
-    InParallel(Bounds, [&](std::int64_t Lo, std::int64_t Hi) {
-      Panels.SquareColumns(SquareNorm, S.data(), SquareCols, Lo, Hi);
-    });
+    std::vector<std::thread> Workers;
+    for (std::int64_t t = 1; t < Threads; ++t) Workers.emplace_back(Range, t);
+    Range(0);
+    for (std::thread& Worker : Workers) Worker.join();
     benchmark::DoNotOptimize(S.data());
     benchmark::ClobberMemory();
   }

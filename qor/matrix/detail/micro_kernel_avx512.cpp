@@ -9,8 +9,15 @@ using TVector = double __attribute__((vector_size(8 * sizeof(double))));
 // 24 x 8 tile: 24 of the 32 registers accumulate, three hold the A column, and every B value
 // is a broadcast memory operand of the multiplication.
 const TKernelSet& Avx512KernelSet() {
-  static constexpr TKernelSet Set{slAvx512, 24, 8, 256, 240, 2048, &MicroKernelImpl<TVector, 3, 8>};
-  static_assert(Set.Mr * Set.Nr <= MaxTileSize && Set.Mr % Set.Nr == 0);
+  static constexpr TKernelSet Set{slAvx512,
+                                  24,
+                                  8,
+                                  256,
+                                  240,
+                                  2048,
+                                  &MicroKernelImpl<TVector, 3, 8, false>,
+                                  &MicroKernelImpl<TVector, 3, 8, true>};
+  static_assert(Set.Mr * Set.Nr <= MaxTileSize);
   return Set;
 }
 

@@ -10,8 +10,10 @@
 
 namespace {
 
-// Mv vectors of type V by Nr columns of accumulators, all held in registers.
-template <typename V, int Mv, int Nr>
+// Mv vectors of type V by Nr columns of accumulators, all held in registers. B(k, j) is
+// B[k * BStride + j] for packed rows (ColumnsB false) or B[j * BStride + k] for columns read in
+// place (ColumnsB true).
+template <typename V, int Mv, int Nr, bool ColumnsB>
 QOR_KERNEL_TARGET void MicroKernelImpl(std::int64_t Kc, const double* A, const double* B,
                                        std::int64_t BStride, double* C, std::int64_t Ldc,
                                        bool Accumulate) {
@@ -29,10 +31,9 @@ QOR_KERNEL_TARGET void MicroKernelImpl(std::int64_t Kc, const double* A, const d
     V Col[Mv];
 #pragma GCC unroll 8
     for (int v = 0; v < Mv; ++v) std::memcpy(&Col[v], A + k * Mr + v * W, sizeof(V));
-    const double* Row = B + k * BStride;
 #pragma GCC unroll 32
     for (int j = 0; j < Nr; ++j) {
-      const double Bkj = Row[j];
+      const double Bkj = ColumnsB ? B[j * BStride + k] : B[k * BStride + j];
 #pragma GCC unroll 8
       for (int v = 0; v < Mv; ++v) Acc[j][v] = Acc[j][v] + Col[v] * Bkj;
     }

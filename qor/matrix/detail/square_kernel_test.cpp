@@ -59,12 +59,11 @@ TEST_P(SquareKernelTest, EveryPartitionIsBitIdenticalToTheDocumentedLoop) {
     std::vector<double> A = OrderSensitiveData(static_cast<std::size_t>(Lda * S.Cols), 3);
     const double Norm = 3;  // a divisor that rounds
     const std::vector<double> Expected = ReferenceSquare(A, S, Lda, Norm);
-    TSquarePanels Panels(S.Rows, S.Cols, A.data(), Lda);
-    Panels.PackColumns(0, S.Cols);
-    for (const std::vector<std::int64_t>& Bounds : Partitions(S.Cols, Panels.Granule())) {
+    for (const std::vector<std::int64_t>& Bounds : Partitions(S.Cols, SquareGranule())) {
       std::vector<double> Result(Expected.size(), -1.0);
       for (std::size_t p = 0; p + 1 < Bounds.size(); ++p)
-        Panels.SquareColumns(Norm, Result.data(), S.Cols, Bounds[p], Bounds[p + 1]);
+        SquareColumns(S.Rows, S.Cols, A.data(), Lda, Norm, Result.data(), S.Cols, Bounds[p],
+                      Bounds[p + 1]);
       EXPECT_EQ(BitMismatches(Result, Expected), 0) << Bounds.size() - 1 << " ranges";
     }
   }
@@ -75,19 +74,16 @@ TEST_P(SquareKernelTest, ConcurrentRangesGiveTheSerialResult) {
   if (!Scope.Supported) GTEST_SKIP() << "processor lacks this level";
   const TShape S{400, 90};
   const std::vector<double> A = OrderSensitiveData(static_cast<std::size_t>(S.Rows * S.Cols), 5);
-  TSquarePanels Panels(S.Rows, S.Cols, A.data(), S.Rows);
-  const std::vector<std::int64_t> Bounds = SquareBalancedBounds(S.Cols, 3, Panels.Granule());
+  const std::vector<std::int64_t> Bounds = SquareBalancedBounds(S.Cols, 3, SquareGranule());
   std::vector<double> Result(static_cast<std::size_t>(S.Cols * S.Cols));
-  // Both phases on three threads each, joined in between.
-  auto InParallel = [&](auto Work) {
+  {
     std::vector<std::jthread> Workers;
     for (std::size_t p = 0; p + 1 < Bounds.size(); ++p)
-      Workers.emplace_back([&, p] { Work(Bounds[p], Bounds[p + 1]); });
-  };
-  InParallel([&](std::int64_t Lo, std::int64_t Hi) { Panels.PackColumns(Lo, Hi); });
-  InParallel([&](std::int64_t Lo, std::int64_t Hi) {
-    Panels.SquareColumns(1.0, Result.data(), S.Cols, Lo, Hi);
-  });
+      Workers.emplace_back([&, p] {
+        SquareColumns(S.Rows, S.Cols, A.data(), S.Rows, 1.0, Result.data(), S.Cols, Bounds[p],
+                      Bounds[p + 1]);
+      });
+  }
   EXPECT_EQ(BitMismatches(Result, ReferenceSquare(A, S, S.Rows, 1.0)), 0);
 }
 
@@ -97,17 +93,13 @@ TEST_P(SquareKernelTest, HandComputedScaledCrossProducts) {
   // Columns (1, 3) and (2, 4): cross products 10, 14, 20, halved.
   const double A[] = {1, 3, 2, 4};
   double S[4];
-  TSquarePanels Panels(2, 2, A, 2);
-  Panels.PackColumns(0, 2);
-  Panels.SquareColumns(2.0, S, 2, 0, 2);
+  SquareColumns(2, 2, A, 2, 2.0, S, 2, 0, 2);
   EXPECT_EQ(std::vector<double>(S, S + 4), (std::vector<double>{5, 7, 7, 10}));
   // Norm 0 divides exactly as the scalar division does.
-  Panels.SquareColumns(0.0, S, 2, 0, 2);
+  SquareColumns(2, 2, A, 2, 0.0, S, 2, 0, 2);
   EXPECT_EQ(S[0], std::numeric_limits<double>::infinity());
   // No rows: every element is 0 / Norm.
-  TSquarePanels Empty(0, 2, A, 1);
-  Empty.PackColumns(0, 2);
-  Empty.SquareColumns(-4.0, S, 2, 0, 2);
+  SquareColumns(0, 2, A, 1, -4.0, S, 2, 0, 2);
   for (double Value : S)
     EXPECT_EQ(std::bit_cast<std::uint64_t>(Value), std::bit_cast<std::uint64_t>(-0.0));
 }
