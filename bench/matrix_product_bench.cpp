@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <map>
@@ -25,7 +26,6 @@
 namespace {
 
 using qor::detail::MultiplyKernel;
-using qor::detail::SquareBalancedBounds;
 using qor::detail::SquareColumns;
 using qor::detail::SquareGranule;
 
@@ -108,22 +108,26 @@ constexpr std::int64_t SquareRows = 10000, SquareCols = 200;
 constexpr double SquareNorm = SquareRows - 1;
 constexpr double SquareFlops = 1.0 * SquareCols * (SquareCols + 1) * SquareRows;
 
-// Argument: the number of threads, each computing one balanced range of result columns.
+// Argument: the number of threads; each takes the next granule of result columns when free.
 void SquareQormath(benchmark::State& State) {
   const std::vector<double> A = RandomData(SquareRows * SquareCols, 3);
   std::vector<double> S(SquareCols * SquareCols);
   const std::int64_t Threads = State.range(0);
-  const std::vector<std::int64_t> Bounds =
-      SquareBalancedBounds(SquareCols, Threads, SquareGranule());
-  auto Range = [&](std::int64_t Part) {
-    SquareColumns(SquareRows, SquareCols, A.data(), SquareRows, SquareNorm, S.data(), SquareCols,
-                  Bounds[Part], Bounds[Part + 1]);
+  const std::int64_t Granule = SquareGranule();
+  std::atomic<std::int64_t> Next;
+  // One thread needs no schedule: a single range is the fastest serial call.
+  const std::int64_t Step = Threads == 1 ? SquareCols : Granule;
+  auto Worker = [&] {
+    for (std::int64_t Lo; (Lo = Next.fetch_add(Step)) < SquareCols;)
+      SquareColumns(SquareRows, SquareCols, A.data(), SquareRows, SquareNorm, S.data(), SquareCols,
+                    Lo, std::min(Lo + Step, SquareCols));
   };
   for (auto _ : State) {
-    std::vector<std::thread> Workers;
-    for (std::int64_t t = 1; t < Threads; ++t) Workers.emplace_back(Range, t);
-    Range(0);
-    for (std::thread& Worker : Workers) Worker.join();
+    Next = 0;
+    std::vector<std::thread> Helpers;
+    for (std::int64_t t = 1; t < Threads; ++t) Helpers.emplace_back(Worker);
+    Worker();
+    for (std::thread& Helper : Helpers) Helper.join();
     benchmark::DoNotOptimize(S.data());
     benchmark::ClobberMemory();
   }

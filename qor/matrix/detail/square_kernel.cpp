@@ -96,23 +96,4 @@ void SquareColumns(std::int64_t NRows, std::int64_t NCols, const double* A, std:
 
 std::int64_t SquareGranule() { return ActiveKernelSet().Mr; }
 
-std::vector<std::int64_t> SquareBalancedBounds(std::int64_t NCols, std::int64_t Parts,
-                                               std::int64_t Granule) {
-  Parts = std::max<std::int64_t>(Parts, 1);
-  Granule = std::max<std::int64_t>(Granule, 1);
-  std::vector<std::int64_t> Bounds{0};
-  const double Total = 0.5 * static_cast<double>(NCols) * static_cast<double>(NCols + 1);
-  double Done = 0;
-  std::int64_t Col = 0;
-  for (std::int64_t p = 1; p < Parts; ++p) {
-    const double Target = Total * static_cast<double>(p) / static_cast<double>(Parts);
-    while (Col < NCols && Done + static_cast<double>(NCols - Col) / 2 < Target)
-      Done += static_cast<double>(NCols - Col++);
-    const std::int64_t Aligned = std::min(NCols, (Col + Granule / 2) / Granule * Granule);
-    Bounds.push_back(std::max(Bounds.back(), Aligned));
-  }
-  Bounds.push_back(NCols);
-  return Bounds;
-}
-
 }  // namespace qor::detail

@@ -13,15 +13,17 @@
 // Disjoint ranges therefore write disjoint elements and may run concurrently on any number of
 // threads, in any order; the result is bit-identical for every partition of 0 .. NCols-1 and
 // every thread count, because no element's sum depends on which range or thread computed it.
-// A range reads columns ColLo .. NCols-1 of A once from memory. Ranges that start on a
-// multiple of SquareGranule() use the kernel tiles fully; any range is correct.
-// SquareBalancedBounds() gives a partition with equal work per part (the work of column i is
-// proportional to NCols - i). Sizes are not checked: the caller validates them. Scratch comes
-// from the calling thread's block (packed_buffer.h); std::bad_alloc on failure.
+// A range reads columns ColLo .. NCols-1 of A once from memory; ranges that start on a
+// multiple of SquareGranule() use the kernel tiles fully, and any range is correct. The work of
+// column i is proportional to NCols - i, so fixed contiguous ranges balance poorly; the
+// intended schedule hands out one granule of columns at a time, in increasing order, to
+// whichever thread is free (a finished worker takes the next granule at once). That keeps all
+// threads busy to the end, and the granule is a natural unit for progress counts and abort
+// polls. Sizes are not checked: the caller validates them. Scratch comes from the calling
+// thread's block (packed_buffer.h); std::bad_alloc on failure.
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 namespace qor::detail {
 
@@ -31,11 +33,5 @@ void SquareColumns(std::int64_t NRows, std::int64_t NCols, const double* A, std:
 
 // The column tile width of the active vector level's kernel.
 std::int64_t SquareGranule();
-
-// Parts + 1 increasing bounds from 0 to NCols; part p is [Bounds[p], Bounds[p + 1]). Inner bounds
-// are multiples of Granule and split the triangular work as evenly as that allows; Parts below
-// 1 counts as 1.
-std::vector<std::int64_t> SquareBalancedBounds(std::int64_t NCols, std::int64_t Parts,
-                                               std::int64_t Granule);
 
 }  // namespace qor::detail

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <limits>
 #include <thread>
-#include <tuple>
 #include <vector>
 
 #include "qor/matrix/detail/kernel_test_support.h"
@@ -35,13 +35,14 @@ std::vector<double> ReferenceSquare(const std::vector<double>& A, TShape S, std:
   return Result;
 }
 
-// Every way of splitting the columns that a caller might use.
+// Ways of splitting the columns a caller might use: all at once, one granule at a time, one
+// column at a time, and uneven ranges that cut through tiles.
 std::vector<std::vector<std::int64_t>> Partitions(std::int64_t Cols, std::int64_t Granule) {
-  std::vector<std::vector<std::int64_t>> All{{0, Cols}};
-  for (std::int64_t Parts : {2, 3, 7}) All.push_back(SquareBalancedBounds(Cols, Parts, Granule));
-  std::vector<std::int64_t> Single;  // one column per range, ignoring the granule
-  for (std::int64_t c = 0; c <= Cols; ++c) Single.push_back(c);
-  All.push_back(Single);
+  std::vector<std::vector<std::int64_t>> All{{0, Cols}, {}, {}, {0}};
+  for (std::int64_t c = 0; c < Cols; c += Granule) All[1].push_back(c);
+  for (std::int64_t c = 0; c < Cols; ++c) All[2].push_back(c);
+  for (std::int64_t Cut : {3, 7, 31, 50}) All[3].push_back(std::min(Cut, Cols));
+  for (std::size_t p = 1; p < All.size(); ++p) All[p].push_back(Cols);
   return All;
 }
 
@@ -74,14 +75,16 @@ TEST_P(SquareKernelTest, ConcurrentRangesGiveTheSerialResult) {
   if (!Scope.Supported) GTEST_SKIP() << "processor lacks this level";
   const TShape S{400, 90};
   const std::vector<double> A = OrderSensitiveData(static_cast<std::size_t>(S.Rows * S.Cols), 5);
-  const std::vector<std::int64_t> Bounds = SquareBalancedBounds(S.Cols, 3, SquareGranule());
   std::vector<double> Result(static_cast<std::size_t>(S.Cols * S.Cols));
+  // Three threads take one granule at a time from a shared counter.
+  std::atomic<std::int64_t> Next{0};
   {
     std::vector<std::jthread> Workers;
-    for (std::size_t p = 0; p + 1 < Bounds.size(); ++p)
-      Workers.emplace_back([&, p] {
-        SquareColumns(S.Rows, S.Cols, A.data(), S.Rows, 1.0, Result.data(), S.Cols, Bounds[p],
-                      Bounds[p + 1]);
+    for (int t = 0; t < 3; ++t)
+      Workers.emplace_back([&] {
+        for (std::int64_t Lo; (Lo = Next.fetch_add(SquareGranule())) < S.Cols;)
+          SquareColumns(S.Rows, S.Cols, A.data(), S.Rows, 1.0, Result.data(), S.Cols, Lo,
+                        std::min(Lo + SquareGranule(), S.Cols));
       });
   }
   EXPECT_EQ(BitMismatches(Result, ReferenceSquare(A, S, S.Rows, 1.0)), 0);
@@ -105,34 +108,6 @@ TEST_P(SquareKernelTest, HandComputedScaledCrossProducts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, SquareKernelTest, AllLevels, testing::LevelCaseName);
-
-TEST(SquareBalancedBoundsTest, AlignedPartsOfNearlyEqualWork) {
-  // The work of column i is NCols - i pair products.
-  auto Work = [](std::int64_t NCols, std::int64_t Lo, std::int64_t Hi) {
-    return (Hi - Lo) * NCols - (Hi * (Hi - 1) - Lo * (Lo - 1)) / 2;
-  };
-  for (const auto& [NCols, Parts, Granule] :
-       {std::tuple<std::int64_t, std::int64_t, std::int64_t>{200, 2, 24},
-        {1000, 7, 8},
-        {10, 16, 4},
-        {0, 3, 24},
-        {50, 0, 1}}) {
-    SCOPED_TRACE(::testing::Message() << NCols << " columns, " << Parts << " parts");
-    const std::vector<std::int64_t> Bounds = SquareBalancedBounds(NCols, Parts, Granule);
-    ASSERT_EQ(Bounds.size(), static_cast<std::size_t>(std::max<std::int64_t>(Parts, 1) + 1));
-    EXPECT_EQ(Bounds.front(), 0);
-    EXPECT_EQ(Bounds.back(), NCols);
-    const std::int64_t Fair = Work(NCols, 0, NCols) / std::max<std::int64_t>(Parts, 1);
-    for (std::size_t p = 0; p + 1 < Bounds.size(); ++p) {
-      EXPECT_LE(Bounds[p], Bounds[p + 1]);
-      if (p > 0 && Bounds[p] < NCols) {
-        EXPECT_EQ(Bounds[p] % Granule, 0);
-      }
-      // Aligning a bound moves at most a granule of the heaviest column's work.
-      EXPECT_LE(Work(NCols, Bounds[p], Bounds[p + 1]), Fair + 2 * Granule * NCols);
-    }
-  }
-}
 
 }  // namespace
 }  // namespace qor::detail
