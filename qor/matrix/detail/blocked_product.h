@@ -6,7 +6,8 @@
 // sum over k = 0 .. K-1 of A(i, k)·B(k, j), started at +0 and accumulated in increasing k with
 // each product and each partial sum rounded to double, whatever the vector level; with K = 0 it
 // is +0. Sizes are not checked: the caller guarantees non-negative sizes and buffers that hold
-// every addressed element. Scratch memory is allocated per call (std::bad_alloc on failure).
+// every addressed element. Packed panels live in the calling thread's scratch block
+// (packed_buffer.h); std::bad_alloc on failure.
 #pragma once
 
 #include <cstdint>

@@ -8,14 +8,14 @@ using TVector = double __attribute__((vector_size(2 * sizeof(double))));
 
 // 4 x 4 tile of two-lane registers: the baseline every x86-64 processor runs.
 const TKernelSet& Sse2KernelSet() {
-  static constexpr TKernelSet Set{slSse2,
-                                  4,
-                                  4,
-                                  256,
-                                  128,
-                                  2048,
-                                  &MicroKernelImpl<TVector, 2, 4, false>,
-                                  &MicroKernelImpl<TVector, 2, 4, true>};
+  static constexpr TKernelSet Set{.Level = slSse2,
+                                  .Mr = 4,
+                                  .Nr = 4,
+                                  .Kc = 256,
+                                  .Mc = 128,
+                                  .Nc = 2048,
+                                  .Kernel = &MicroKernelImpl<TVector, 2, 4, false>,
+                                  .ColumnKernel = &MicroKernelImpl<TVector, 2, 4, true>};
   static_assert(Set.Mr * Set.Nr <= MaxTileSize);
   return Set;
 }
