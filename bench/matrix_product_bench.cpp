@@ -155,7 +155,10 @@ class TRatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& Runs) override {
     ConsoleReporter::ReportRuns(Runs);
-    for (const Run& R : Runs) Rates[R.benchmark_name()] = R.counters.at("GFLOPS").value;
+    // With repetitions the median stands for the case; other aggregates are skipped.
+    for (const Run& R : Runs)
+      if (R.run_type == Run::RT_Iteration || R.aggregate_name == "median")
+        Rates[R.run_name.str()] = R.counters.at("GFLOPS").value;
   }
   void PrintRatios() const {
     std::printf("\nRatios of qormath to each peer (higher is faster):\n");
