@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 
 #include "qor/frame/errors.h"
 #include "qor/vector/detail/histogram.h"
@@ -33,6 +34,15 @@ bool TIntVector::Histogram(int32_t FirstElem, int32_t LastElem, int32_t FirstBin
   Overflow = Counts.Overflow;
   MaxCnt = Counts.MaxCnt;
   return true;
+}
+
+int32_t TIntVector::ExportAsASC(const std::string& FileName, const std::string& Comment) const {
+  return WriteASC(FileName, Comment, [](int32_t x) { return std::to_string(x); });
+}
+
+bool TIntVector::StoreOnFile(int32_t FirstElem, int32_t LastElem,
+                             const std::string& FileName) const {
+  return WriteElemFile(FirstElem, LastElem, FileName, [](int32_t x) { return std::to_string(x); });
 }
 
 }  // namespace qor

@@ -2,7 +2,7 @@
 //
 // The vector always has at least one element (one element, 0, after creation). Its storage,
 // element access and copies, arithmetic, sorting and searching, statistics and products come
-// from the layers TVectorStorage .. TVectorProducts, shared with TIntVector; this class adds the
+// from the layers TVectorStorage .. TVectorFiles, shared with TIntVector; this class adds the
 // operations that only make sense for real values: random fills, centring and scaling,
 // the histogram with real bin bounds, and numerical integration over the element index.
 // Out-of-range indices read 0 and are never written; element ranges are repaired rather than
@@ -14,15 +14,15 @@
 #include <string>
 
 #include "qor/vector/int_vector.h"
-#include "qor/vector/vector_products.h"
+#include "qor/vector/vector_files.h"
 
 namespace qor {
 
 enum TIntegMethod : std::uint8_t { imSimple, imTrapezoidal, imSimpson };
 
-class TVector final : public TVectorProducts<double, TVector> {
+class TVector final : public TVectorFiles<double, TVector> {
  public:
-  explicit TVector(TComponent* AOwner = nullptr) : TVectorProducts(AOwner) {}
+  explicit TVector(TComponent* AOwner = nullptr) : TVectorFiles(AOwner) {}
   std::string ClassName() const override { return "TVector"; }
 
   // Element i = RangeLow + r*(RangeHigh - RangeLow), r uniform on [0, 1) from the process-wide
@@ -64,6 +64,24 @@ class TVector final : public TVectorProducts<double, TVector> {
   // between the same two samples: the trapezoid under the interpolated line (imSimple: the mean
   // of the two samples times the width). Another Method value gives 0, a NaN bound NaN.
   double Integrate(double BoundLow, double BoundHigh, TIntegMethod Method) const;
+
+  // The ASC layout (see TVectorFiles) with each value as strff(x, 12, Precision); an empty
+  // Comment becomes "Exported by QOR TVector component: " + FileName. 0, or -1 when the file
+  // cannot be written.
+  int32_t ExportAsASC(const std::string& FileName, int32_t Precision,
+                      const std::string& Comment) const;
+  // The element file over the repaired range FirstElem..LastElem. Precision >= 0 writes that
+  // many decimals without padding, -1 exponential text of width 13 (4 decimals), -2 of width
+  // 26 (17 decimals, enough to read every double back exactly); below -2 it is taken as 2,
+  // above 20 as 20. False only when the file cannot be created.
+  bool StoreOnFile(int32_t FirstElem, int32_t LastElem, int32_t Precision,
+                   const std::string& FileName) const;
+  using TVectorFiles::LoadFromFile;
+  // AutoDetect false: LoadFromFile(FileName, AdjustVectorSize). Otherwise the vector is sized
+  // (when AdjustVectorSize) to the number of non-empty lines containing "//dig", and then
+  // elements 1..NrOfElem take the file's words in order, a word that is not a number leaving
+  // its element as it was. False only when the file cannot be opened.
+  bool LoadFromFile(const std::string& FileName, bool AdjustVectorSize, bool AutoDetect);
 };
 
 }  // namespace qor
