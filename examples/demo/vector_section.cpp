@@ -19,10 +19,14 @@ void VectorSection(std::ostream& Out) {
   Data.MeanVar(0, 0, Mean, Variance);
   Data.SkewKurtSample(0, 0, Skew, Kurt);
   Data.MinMax(0, 0, Lo, Hi);
+  double Q1 = 0, Median = 0, Q3 = 0;
+  Data.Quartiles(0, 0, Q1, Median, Q3);
   Out << "  n " << Data.NrOfElem() << ", mean " << qor::strff(Mean, 1, 3) << ", std. dev. "
       << qor::strff(std::sqrt(Variance), 1, 3) << ", range " << qor::strff(Lo, 1, 1) << " .. "
       << qor::strff(Hi, 1, 1) << "\n  skewness " << qor::strff(Skew, 1, 3) << ", excess kurtosis "
-      << qor::strff(Kurt, 1, 3) << "\n";
+      << qor::strff(Kurt, 1, 3) << "\n  quartiles " << qor::strff(Q1, 1, 2) << " / "
+      << qor::strff(Median, 1, 2) << " / " << qor::strff(Q3, 1, 2) << ", mode "
+      << qor::strff(Data.Mode(0, 0), 1, 1) << "\n";
 
   Out << "\n-- Histogram, bins of 1 ohm from 98 --\n";
   qor::TIntVector Counts;

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -16,11 +17,8 @@ namespace qor {
 namespace {
 
 namespace fs = std::filesystem;
-
-template <class Vec>
-std::vector<typename Vec::TElem> Values(const Vec& V) {
-  return {V.Data().begin(), V.Data().end()};
-}
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
 
 class VectorFileTest : public ::testing::Test {
  protected:
@@ -66,7 +64,7 @@ TEST_F(VectorFileTest, ExportAsASCWritesTheHeaderAndReadsBack) {
   std::string Comment;
   ASSERT_EQ(Back.ImportASC(Path, Comment), 0);
   EXPECT_EQ(Comment, "two lines");
-  EXPECT_EQ(Values(Back), (std::vector<int32_t>{7, -12}));
+  EXPECT_THAT(Back.Data(), ElementsAre(7, -12));
   EXPECT_EQ(V.ExportAsASC((Dir / "no" / "such" / "dir.asc").string(), 3, ""), -1);
 }
 
@@ -78,14 +76,14 @@ TEST_F(VectorFileTest, ImportASCCodesAndPartialReads) {
   const std::string Two =
       Write("two.asc", std::string("c\n2\t;c\n3\t;r\nFALSE FALSE FALSE FALSE") + kFlags + "1\t2\n");
   EXPECT_EQ(V.ImportASC(Two, Comment), -7);
-  EXPECT_EQ(Values(V), (std::vector<double>{4, 4}));                    // left as it was
+  EXPECT_THAT(V.Data(), ElementsAre(4, 4));                             // left as it was
   EXPECT_EQ(V.ImportASC(Write("bad.asc", "c\nx\t;c\n"), Comment), -2);  // header code passed on
 
   const std::string Header = std::string("c\n1\t;c\n5\t;r\nFALSE FALSE FALSE FALSE") + kFlags;
   EXPECT_EQ(V.ImportASC(Write("nan.asc", Header + "1\nNAN\n###\n2.5e1\n-3\n"), Comment), 0);
-  EXPECT_EQ(Values(V), (std::vector<double>{1, 0, 0, 25, -3}));
+  EXPECT_THAT(V.Data(), ElementsAre(1, 0, 0, 25, -3));
   EXPECT_EQ(V.ImportASC(Write("abc.asc", Header + "9\n8\nabc\n6\n5\n"), Comment), -6);
-  EXPECT_EQ(Values(V), (std::vector<double>{9, 8, 0}));  // row 3 kept, as the resize left it
+  EXPECT_THAT(V.Data(), ElementsAre(9, 8, 0));  // row 3 kept, as the resize left it
   EXPECT_EQ(V.ImportASC(Write("short.asc", Header + "1\n2\n"), Comment), -6);
   EXPECT_EQ(V.NrOfElem(), 3);
 }
@@ -98,7 +96,7 @@ TEST_F(VectorFileTest, ImportASCSkipsAttributesAndNamesAndRoundsIntegersToEven) 
   TIntVector I;
   std::string Comment;
   EXPECT_EQ(I.ImportASC(Path, Comment), -5);  // the fourth row attribute is not a number
-  EXPECT_EQ(Values(I), (std::vector<int32_t>{2, 4, -2, 0}));
+  EXPECT_THAT(I.Data(), ElementsAre(2, 4, -2, 0));
 }
 
 TEST_F(VectorFileTest, StoreOnFileLayoutsReadBack) {
@@ -117,7 +115,7 @@ TEST_F(VectorFileTest, StoreOnFileLayoutsReadBack) {
   int Changes = 0;
   Back.OnChange = [&Changes](TObject*) { ++Changes; };
   ASSERT_TRUE(Back.LoadFromFile(Path, true));
-  EXPECT_EQ(Values(Back), Values(V));
+  EXPECT_THAT(Back.Data(), ElementsAreArray(V.Data()));
   EXPECT_EQ(Changes, 1 + 4 + 1);  // resize, four stores, the end
 
   TIntVector I;
@@ -131,7 +129,7 @@ TEST_F(VectorFileTest, LoadFromFileFillsTheNamedRangeOnly) {
   const std::string Path = Write("r.txt", "3 5\n1.5\nbad\n2.5\n");
   TVector V;
   ASSERT_TRUE(V.LoadFromFile(Path, true));
-  EXPECT_EQ(Values(V), (std::vector<double>{0, 0, 1.5, 0, 2.5}));  // sized to Last, not 3
+  EXPECT_THAT(V.Data(), ElementsAre(0, 0, 1.5, 0, 2.5));  // sized to Last, not 3
   TVector Small;
   EXPECT_FALSE(Small.LoadFromFile(Path, false));  // Last beyond the vector: nothing read
   EXPECT_EQ(Small.NrOfElem(), 1);
@@ -139,7 +137,7 @@ TEST_F(VectorFileTest, LoadFromFileFillsTheNamedRangeOnly) {
   EXPECT_FALSE(Small.LoadFromFile(PathOf("missing.txt"), true));
   TIntVector I;
   ASSERT_TRUE(I.LoadFromFile(Write("i.txt", "1 3\n0.5\n1.5\n-7\n"), true));
-  EXPECT_EQ(Values(I), (std::vector<int32_t>{0, 2, -7}));
+  EXPECT_THAT(I.Data(), ElementsAre(0, 2, -7));
 }
 
 TEST_F(VectorFileTest, AutoDetectSizesByMarkedLines) {
@@ -148,9 +146,9 @@ TEST_F(VectorFileTest, AutoDetectSizesByMarkedLines) {
   const std::string Path = Write("dig.txt", "7 //dig\n8\n\n//dig 9\n");
   TVector V;
   ASSERT_TRUE(V.LoadFromFile(Path, true, true));
-  EXPECT_EQ(Values(V), (std::vector<double>{7, 0}));
+  EXPECT_THAT(V.Data(), ElementsAre(7, 0));
   ASSERT_TRUE(V.LoadFromFile(Write("plain.txt", "1 2\n4\n5\n"), false, false));
-  EXPECT_EQ(Values(V), (std::vector<double>{4, 5}));
+  EXPECT_THAT(V.Data(), ElementsAre(4, 5));
   EXPECT_FALSE(V.LoadFromFile(PathOf("missing.txt"), true, true));
 }
 
@@ -178,7 +176,7 @@ TYPED_TEST(VectorStreamTest, MemoryStreamRoundTripAndItsFailures) {
   EXPECT_EQ(Changes, 1);                                   // still notified
   Stream->SetPosition(0);
   ASSERT_TRUE(Back.LoadFromStream(Stream.get(), true));
-  EXPECT_EQ(Values(Back), (TElems{0, -1, 4, 1}));
+  EXPECT_THAT(Back.Data(), ElementsAre(0, -1, 4, 1));
 
   Stream->SetSize(4 * Width + 1);  // the last element is cut short
   Stream->SetPosition(0);
@@ -203,7 +201,7 @@ TYPED_TEST(VectorStreamTest, FileStreamRoundTrip) {
     EXPECT_TRUE(Back.LoadFromStream(&In, true));
   }
   fs::remove(Path);
-  EXPECT_EQ(Values(Back), Values(V));
+  EXPECT_THAT(Back.Data(), ElementsAreArray(V.Data()));
 }
 
 TYPED_TEST(VectorStreamTest, CRCofDataHasOneRegisterPerByte) {

@@ -1,5 +1,6 @@
 #include "qor/vector/vector_products.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -13,6 +14,9 @@
 
 namespace qor {
 namespace {
+
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
 
 constexpr double kTol = 16 * DBL_EPSILON;
 
@@ -44,18 +48,12 @@ TYPED_TEST(VectorProductsTest, DifferentSizesRaiseTheirMessages) {
   auto x = Make<TypeParam>({1, 2, 3});
   const auto y = Make<TypeParam>({1, 2});
   x->SetName("x");
-  try {
-    x->DotProduct(y.get());
-    FAIL() << "no exception";
-  } catch (const EQORVectorError& e) {
-    EXPECT_STREQ(e.what(), "Component \"x\": vectors have different dimensions");
-  }
-  try {
-    x->EuclideanDistance(y.get());
-    FAIL() << "no exception";
-  } catch (const EQORVectorError& e) {
-    EXPECT_STREQ(e.what(), "EuclideanDistance: dimensions of vectors do not match");
-  }
+  EXPECT_THAT(
+      [&] { x->DotProduct(y.get()); },
+      ThrowsMessage<EQORVectorError>(StrEq("Component \"x\": vectors have different dimensions")));
+  EXPECT_THAT([&] { x->EuclideanDistance(y.get()); },
+              ThrowsMessage<EQORVectorError>(
+                  StrEq("EuclideanDistance: dimensions of vectors do not match")));
   EXPECT_EQ(x->PearsonCorrCoeff(y.get()), 0);  // reports, never raises
 }
 
