@@ -6,6 +6,7 @@
 #include <cfloat>
 #include <cmath>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ struct TIntegCase {
   TIntegMethod Method;
   double Expected;
 };
+
+void PrintTo(const TIntegCase& c, std::ostream* Out) { *Out << c.Name; }
 
 class IntegrateTest : public ::testing::TestWithParam<TIntegCase> {};
 
