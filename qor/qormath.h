@@ -9,3 +9,4 @@
 #include "qor/frame/random.h"
 #include "qor/frame/types.h"
 #include "qor/math1/kahan_sum.h"
+#include "qor/matrix/matrix.h"

@@ -6,5 +6,6 @@
 int main() {
   std::cout << "qormath demo\n============\n";
   demo::FrameSection(std::cout);
+  demo::MatrixSection(std::cout);
   return 0;
 }

@@ -6,5 +6,6 @@
 namespace demo {
 
 void FrameSection(std::ostream& Out);
+void MatrixSection(std::ostream& Out);
 
 }  // namespace demo

@@ -14,16 +14,6 @@ constexpr int32_t kTransposeTile = 32;
 
 }  // namespace
 
-void TMatrix::AcceptResult(int32_t Nc, int32_t Nr, std::vector<double>&& Values) {
-  Resize(Nc, Nr);
-  if (!OnChange) {
-    FMat = std::move(Values);
-    return;
-  }
-  for (int32_t r = 1; r <= Nr; ++r)
-    for (int32_t c = 1; c <= Nc; ++c) SetVal(c, r, Values[Offset(c, r)]);
-}
-
 bool TMatrix::Add(const TMatrix* MatB) {
   if (MatB == nullptr || !SameSize(*MatB)) return false;
   std::transform(FMat.begin(), FMat.end(), MatB->FMat.begin(), FMat.begin(), std::plus<>());
@@ -34,16 +24,6 @@ bool TMatrix::Add(const TMatrix* MatB) {
 bool TMatrix::Subtract(const TMatrix* MatB) {
   if (MatB == nullptr || !SameSize(*MatB)) return false;
   std::transform(FMat.begin(), FMat.end(), MatB->FMat.begin(), FMat.begin(), std::minus<>());
-  Changed();
-  return true;
-}
-
-bool TMatrix::EMult(const TMatrix* MatB, TMatrix* MatRes) {
-  if (MatB == nullptr || MatRes == nullptr || !SameSize(*MatB)) return false;
-  std::vector<double> Product = AllocateStorage(FNCol, FNRow);
-  std::transform(FMat.begin(), FMat.end(), MatB->FMat.begin(), Product.begin(),
-                 std::multiplies<>());
-  MatRes->AcceptResult(FNCol, FNRow, std::move(Product));
   Changed();
   return true;
 }

@@ -1,7 +1,8 @@
-// Filling TMatrix: constants, the diagonal and uniform random values.
+// Filling TMatrix: constants, the diagonal and uniform or normal random values.
 #include <algorithm>
 
 #include "qor/frame/random.h"
+#include "qor/math1/random_numbers.h"
 #include "qor/matrix/detail/range_repair.h"
 #include "qor/matrix/matrix.h"
 
@@ -44,6 +45,17 @@ void TMatrix::FillRandomUniform(int32_t LowCol, int32_t HighCol, int32_t LowRow,
   const double Width = RangeHigh - RangeLow;
   ForEachInRectangle(LowCol, HighCol, LowRow, HighRow,
                      [&](double& x) { x = Random() * Width + RangeLow; });
+  Changed();
+}
+
+void TMatrix::FillRandomGauss(double Mean, double StdDev) {
+  FillRandomGauss(0, 0, 0, 0, Mean, StdDev);
+}
+
+void TMatrix::FillRandomGauss(int32_t LowCol, int32_t HighCol, int32_t LowRow, int32_t HighRow,
+                              double Mean, double StdDev) {
+  ForEachInRectangle(LowCol, HighCol, LowRow, HighRow,
+                     [&](double& x) { x = GRandom() * StdDev + Mean; });
   Changed();
 }
 

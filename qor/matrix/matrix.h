@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "qor/frame/component.h"
+#include "qor/frame/enums.h"
 #include "qor/frame/events.h"
 #include "qor/frame/types.h"
 
@@ -127,6 +128,10 @@ class TMatrix : public TComponent,
   void FillRandomUniform(double RangeLow, double RangeHigh);
   void FillRandomUniform(int32_t LowCol, int32_t HighCol, int32_t LowRow, int32_t HighRow,
                          double RangeLow, double RangeHigh);
+  // g * StdDev + Mean with g standard normal from GRandom, drawn in the same order; notifies.
+  void FillRandomGauss(double Mean, double StdDev);
+  void FillRandomGauss(int32_t LowCol, int32_t HighCol, int32_t LowRow, int32_t HighRow,
+                       double Mean, double StdDev);
 
   // ---- Copying -------------------------------------------------------------------------------
 
@@ -137,6 +142,20 @@ class TMatrix : public TComponent,
   // Nothing when MatSource is nil.
   void CopyFrom(const TMatrix* MatSource, int32_t SourceColLo, int32_t SourceRowLo,
                 int32_t SourceColHi, int32_t SourceRowHi, int32_t DestCol, int32_t DestRow);
+
+  // Copies elements FirstCol..LastCol (repaired) of Row (clamped into the matrix) into DestVec,
+  // which keeps its length: it is first filled with 0, then element i := element
+  // (FirstCol + i - 1, Row) through SetVal, for as many elements as both hold. Nothing when
+  // DestVec is nil. CopyColToVec is the same down column Col.
+  void CopyRowToVec(TVector* DestVec, int32_t Row, int32_t FirstCol, int32_t LastCol) const;
+  void CopyColToVec(TVector* DestVec, int32_t Col, int32_t FirstRow, int32_t LastRow) const;
+  // Vector elements Source1stElem..SourceLastElem (repaired by the vector's rule) go through
+  // SetVal across row DestRow from DestCol on (dimColumns) or down column DestCol from DestRow
+  // on (dimRows, the form without Dim); notifies at the end. Nothing when VecSource is nil.
+  void CopyFromVec(TDims Dim, const TVector* VecSource, int32_t Source1stElem,
+                   int32_t SourceLastElem, int32_t DestCol, int32_t DestRow);
+  void CopyFromVec(const TVector* VecSource, int32_t Source1stElem, int32_t SourceLastElem,
+                   int32_t DestCol, int32_t DestRow);
 
   // DestArray := the repaired rectangle, DestArray[c - LowCol][r - LowRow] = element (c, r).
   void CopyToArray(TDouble2DArray& DestArray, int32_t LowCol, int32_t HighCol, int32_t LowRow,
@@ -164,6 +183,26 @@ class TMatrix : public TComponent,
   void MirrorColumns();
   void MirrorRows();
 
+  // ---- Products -----------------------------------------------------------------------------
+  //
+  // Every result element is the sum of its terms in increasing summation index, started at 0,
+  // each product and partial sum rounded to double, no fused multiply-add: bit-identical to
+  // the plain loops on every processor. The result is resized by Resize and filled as if
+  // through SetVal, row by row (handlers of MatRes/VecRes see every store), then A notifies.
+  // False, with nothing changed, when an argument is nil or the sizes do not fit. The result
+  // may be the same object as an operand: the operands are read before it is resized.
+
+  // MatRes := A * B (B.NrOfColumns x A.NrOfRows); needs A.NrOfColumns = B.NrOfRows.
+  bool Multiply(const TMatrix* MatB, TMatrix* MatRes);
+  // MatRes := A * B^T (B.NrOfRows x A.NrOfRows); needs A.NrOfColumns = B.NrOfColumns.
+  bool MultiplyTransposed(const TMatrix* MatB, TMatrix* MatRes);
+  // MatRes := A^T * B (B.NrOfColumns x A.NrOfColumns); needs A.NrOfRows = B.NrOfRows.
+  bool TransposeAndMultiply(const TMatrix* MatB, TMatrix* MatRes);
+  // VecRes := A * b (length A.NrOfRows); needs A.NrOfColumns = VecB.NrOfElem.
+  bool Multiply(const TVector* VecB, TVector* VecRes);
+  // VecRes := A^T * b (length A.NrOfColumns); needs A.NrOfRows = VecB.NrOfElem.
+  bool TransposeAndMultiply(const TVector* VecB, TVector* VecRes);
+
   // ---- Element-wise and scalar arithmetic ----------------------------------------------------
 
   // A := A + B, A := A - B in place; false, with nothing changed, for a nil or differently
@@ -184,6 +223,28 @@ class TMatrix : public TComponent,
   void Diff(int32_t Order);
   // Sum of the diagonal in index order when square, else 0.
   double Trace() const;
+
+  // ---- Cross-products of the columns ---------------------------------------------------------
+
+  // MatRes := (A^T * A) / Norm, NrOfColumns x NrOfColumns: element (i, j) and (j, i) are the sum
+  // over the rows of A(i, r) * A(j, r) in increasing r, rounded to double after each addition,
+  // divided by Norm. With centred columns and Norm = n - 1 this is their covariance matrix.
+  // MatRes is resized without notification and written directly; neither matrix notifies.
+  // False when MatRes is nil or the computation was aborted (AbortMathProc).
+  //
+  // NThreads = 1 works on the calling thread: before each column i it polls AbortMathProc
+  // (true: return false, the columns before i are complete), adds 1 to ProcStat and calls
+  // MathFeedBackProc. Any other count shares the columns among min(NThreads, NrOfColumns)
+  // threads of the frame's worker pool, the calling thread among them; NThreads below 1 means
+  // ProcessorCount(). There every finished column adds 1 to ProcStat from whichever thread
+  // computed it, while only the calling thread calls MathFeedBackProc (when it starts, after
+  // each share of work it finishes and once at the end) and polls AbortMathProc; after an
+  // abort no further column starts, the running ones finish, and the call returns false.
+  // The result is bit-identical for every NThreads. MatRes may be A itself: A is copied into
+  // the kernel's panels before MatRes is resized.
+  bool Square(TMatrix* MatRes, double Norm, int32_t NThreads);
+  // Square with NThreads = ProcessorCount().
+  bool Square(TMatrix* MatRes, double Norm);
 
   // ---- Checksum ------------------------------------------------------------------------------
 
@@ -227,11 +288,17 @@ class TMatrix : public TComponent,
                        int32_t LowRow, int32_t HighRow) const;
   template <class Array2D>
   void StoreArray(const Array2D& SrcArray, int32_t Col, int32_t Row);
-  // Result storage of the products and EMult: resizes to Nc x Nr (notifying when the size
-  // changes), then takes Values (column-major, Nc * Nr) as its elements. Without an OnChange
-  // handler the buffer is adopted whole; with one, every element goes through SetVal, row by
-  // row and across each row, so the handler sees each store as documented.
-  void AcceptResult(int32_t Nc, int32_t Nr, std::vector<double>&& Values);
+  // Makes this matrix the Nc x Nr result of a product: Compute(C, Ldc) writes the column-major
+  // result. Without an OnChange handler, and when this matrix is no operand (ReadByCompute
+  // false), it is resized first and Compute writes straight into its storage; otherwise the
+  // result goes to a scratch buffer and then, after the resize, through SetVal row by row and
+  // across each row, so a handler sees every store in the documented order.
+  template <class Kernel>
+  void AcceptResult(int32_t Nc, int32_t Nr, bool ReadByCompute, Kernel Compute);
+  // CopyRowToVec (Dim = dimColumns, Line a row) and CopyColToVec (dimRows, Line a column).
+  void CopyLineToVec(TVector* DestVec, TDims Dim, int32_t Line, int32_t Low, int32_t High) const;
+  // The leading dimension handed to the kernels (at least 1, as they require).
+  int64_t Ld() const { return FNRow > 0 ? FNRow : 1; }
   bool SameSize(const TMatrix& Other) const { return FNCol == Other.FNCol && FNRow == Other.FNRow; }
 
   int32_t FNCol = 0;
