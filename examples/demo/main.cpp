@@ -6,6 +6,10 @@
 int main() {
   std::cout << "qormath demo\n============\n";
   demo::FrameSection(std::cout);
+  demo::ComplexSection(std::cout);
+  demo::SLineSection(std::cout);
+  demo::FormatSection(std::cout);
+  demo::ScalarSection(std::cout);
   demo::MatrixSection(std::cout);
   return 0;
 }

@@ -4,6 +4,7 @@
 
 #include <cfenv>
 #include <limits>
+#include <ostream>
 
 namespace qor {
 namespace {
@@ -14,6 +15,10 @@ struct TCase {
   int32_t Decimals;
   const char* Expected;
 };
+
+void PrintTo(const TCase& c, std::ostream* Out) {
+  *Out << '(' << static_cast<double>(c.x) << ", " << c.Width << ", " << c.Decimals << ')';
+}
 
 class StrFloatTest : public ::testing::TestWithParam<TCase> {};
 
