@@ -38,13 +38,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "qor/frame/enums.h"
+
 namespace qor {
-
-// Which decimal separator a number may use.
-enum TDecPSep : uint8_t { dpsPoint, dpsComma, dpsBoth };
-
-// Language of month names.
-enum TLanguage : uint8_t { lanEnglish, lanGerman, lanFrench };
 
 int32_t ScanHex(std::string_view Text, int32_t& Position);
 int32_t ScanOctal(std::string_view Text, int32_t& Position);

@@ -93,6 +93,9 @@ bool WithElementType(TVarKind VarKind, Action&& Act) {
     case vkLongint:
       Act(std::type_identity<int32_t>{});
       return true;
+    case vkByte:
+    case vkString:
+      break;
   }
   return false;
 }

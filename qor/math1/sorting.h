@@ -18,11 +18,9 @@
 #include <cstdint>
 #include <span>
 
-namespace qor {
+#include "qor/frame/enums.h"
 
-// Element kinds of the untyped routines: the first two are 8-byte doubles, then a 4-byte
-// single and two names for the 32-bit signed integer.
-enum TVarKind : uint8_t { vkDouble, vkReal, vkSingle, vkInteger, vkLongint };
+namespace qor {
 
 void SortArray(std::span<double> Data, bool Ascending);
 void SortArray(std::span<float> Data, bool Ascending);
