@@ -24,6 +24,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "qor/frame/component.h"
@@ -283,9 +284,11 @@ class TMatrix : public TComponent,
   template <class ElementOp>
   void ForEachInRectangle(int32_t LowCol, int32_t HighCol, int32_t LowRow, int32_t HighRow,
                           ElementOp Op);
-  template <class Integer2DOrDouble2D>
-  void CopyRectangleTo(Integer2DOrDouble2D& DestArray, int32_t LowCol, int32_t HighCol,
-                       int32_t LowRow, int32_t HighRow) const;
+  // DestArray := the repaired rectangle, converting each element to the array's entry type.
+  template <class Array2D>
+  void CopyRectangleTo(Array2D& DestArray, int32_t LowCol, int32_t HighCol, int32_t LowRow,
+                       int32_t HighRow) const;
+  // SetVal of every entry of SrcArray, placed at (Col, Row) onwards.
   template <class Array2D>
   void StoreArray(const Array2D& SrcArray, int32_t Col, int32_t Row);
   // Makes this matrix the Nc x Nr result of a product: Compute(C, Ldc) writes the column-major
