@@ -14,9 +14,15 @@
 namespace qor {
 namespace {
 
-// The source columns and the result storage of one Square call. Work is handed out in granules
-// of the kernel's tile width, in increasing column order: the first granules carry the most
-// pairs, so taking them first keeps every thread busy to the end.
+// Work on the calling thread alone goes in runs of this many granules: one kernel call over a
+// longer run reuses each cached block of the other columns for more pairs (on 10000 x 200, one
+// granule per call reaches about 87 % of the speed of a single call over all columns, four
+// granules 98 %), while the hooks still see every column announced before it is computed.
+constexpr int64_t kSerialGranules = 4;
+
+// The source columns and the result storage of one Square call. Threads take work one granule
+// of the kernel's tile width at a time, in increasing column order: the first granules carry
+// the most pairs, so taking them first keeps every thread busy to the end.
 struct TSquareJob {
   int64_t NRows, NCols;
   const double* A;
@@ -26,9 +32,10 @@ struct TSquareJob {
   int64_t Lds;
   int64_t Granule = detail::SquareGranule();
 
-  int64_t Granules() const { return (NCols + Granule - 1) / Granule; }
-  int64_t First(int64_t g) const { return g * Granule; }
-  int64_t End(int64_t g) const { return std::min(NCols, (g + 1) * Granule); }
+  // Run g of Size granules: columns First(g, Size) .. End(g, Size) - 1.
+  int64_t Runs(int64_t Size) const { return (NCols + Granule * Size - 1) / (Granule * Size); }
+  int64_t First(int64_t g, int64_t Size) const { return g * Granule * Size; }
+  int64_t End(int64_t g, int64_t Size) const { return std::min(NCols, (g + 1) * Granule * Size); }
   void Compute(int64_t ColLo, int64_t ColHi) const {
     detail::SquareColumns(NRows, NCols, A, Lda, Norm, S, Lds, ColLo, ColHi);
   }
@@ -38,20 +45,21 @@ void CallFeedBack() {
   if (MathFeedBackProc != nullptr) MathFeedBackProc(ProcStat.load(std::memory_order_relaxed));
 }
 
-// The documented serial protocol, column by column: poll, count, report. A granule's columns
-// are announced before it is computed; an abort at column i computes the granule's columns
-// before i, so exactly the columns before i are complete when it returns.
+// The documented serial protocol, column by column: poll, count, report. A run's columns are
+// announced before it is computed; an abort at column i computes the run's columns before i,
+// so exactly the columns before i are complete when it returns.
 bool SquareSerial(const TSquareJob& Job) {
-  for (int64_t g = 0; g < Job.Granules(); ++g) {
-    for (int64_t i = Job.First(g); i < Job.End(g); ++i) {
+  for (int64_t g = 0; g < Job.Runs(kSerialGranules); ++g) {
+    const int64_t First = Job.First(g, kSerialGranules), End = Job.End(g, kSerialGranules);
+    for (int64_t i = First; i < End; ++i) {
       if (AbortMathProc.load(std::memory_order_relaxed)) {
-        Job.Compute(Job.First(g), i);
+        Job.Compute(First, i);
         return false;
       }
       CountWorkerStep();
       CallFeedBack();
     }
-    Job.Compute(Job.First(g), Job.End(g));
+    Job.Compute(First, End);
   }
   return true;
 }
@@ -67,10 +75,10 @@ bool SquareParallel(const TSquareJob& Job, int32_t Threads) {
   };
   PollOnCaller();
   if (Stop.load(std::memory_order_relaxed)) return false;
-  ParallelFor(static_cast<int32_t>(Job.Granules()), Threads, [&](int32_t g) {
+  ParallelFor(static_cast<int32_t>(Job.Runs(1)), Threads, [&](int32_t g) {
     if (Stop.load(std::memory_order_relaxed)) return;
-    Job.Compute(Job.First(g), Job.End(g));
-    for (int64_t i = Job.First(g); i < Job.End(g); ++i) CountWorkerStep();
+    Job.Compute(Job.First(g, 1), Job.End(g, 1));
+    for (int64_t i = Job.First(g, 1); i < Job.End(g, 1); ++i) CountWorkerStep();
     if (std::this_thread::get_id() == Caller) PollOnCaller();
   });
   if (Stop.load(std::memory_order_relaxed)) return false;
