@@ -56,9 +56,7 @@ TEST(CircularQuotientTest, ValuesAndZeroDenominator) {
 }
 
 TEST(SignAndRemainderTest, SignConventions) {
-  EXPECT_EQ(Signum(0.0), 1.0);
-  EXPECT_EQ(Signum(-0.0), 1.0);
-  EXPECT_EQ(Signum(2.5), 1.0);
+  for (double x : {0.0, -0.0, 2.5}) EXPECT_EQ(Signum(x), 1.0) << x;
   EXPECT_EQ(Signum(-1e-300), -1.0);
   // frac(7/3) * 3 carries the rounding of the quotient 7/3 into the result.
   const double kTolerance = 4 * kEps * 7;
@@ -70,12 +68,12 @@ TEST(SignAndRemainderTest, SignConventions) {
 }
 
 TEST(IntegerNeighbourTest, CeilingFloorAndSaturation) {
-  EXPECT_EQ(IntPos(2.1), 3);
-  EXPECT_EQ(IntPos(-2.1), -2);
-  EXPECT_EQ(IntPos(3.0), 3);
-  EXPECT_EQ(IntNeg(2.9), 2);
-  EXPECT_EQ(IntNeg(-2.1), -3);
-  EXPECT_EQ(IntNeg(-3.0), -3);
+  // {x, ceiling, floor}
+  const double Cases[][3] = {{2.1, 3, 2}, {-2.1, -2, -3}, {2.9, 3, 2}, {3, 3, 3}, {-3, -3, -3}};
+  for (const auto& [x, Ceiling, Floor] : Cases) {
+    EXPECT_EQ(IntPos(x), Ceiling) << x;
+    EXPECT_EQ(IntNeg(x), Floor) << x;
+  }
   EXPECT_EQ(IntPos(1e10), std::numeric_limits<int32_t>::max());
   EXPECT_EQ(IntNeg(-1e10), std::numeric_limits<int32_t>::min());
   EXPECT_EQ(IntPos(kNaN), std::numeric_limits<int32_t>::min());

@@ -12,34 +12,22 @@ namespace {
 
 constexpr double kEps = std::numeric_limits<double>::epsilon();
 
-TEST(DistFromEllipseTest, CentresAndPointsOnTheCurve) {
-  TPointDouble Nearest;
-  EXPECT_EQ(DistFromEllipse({1, -1}, 1, -1, 2, 2, Nearest), 2.0);
-  EXPECT_EQ(Nearest, (TPointDouble{3, -1}));
-  EXPECT_EQ(DistFromEllipse({5, 7}, 5, 7, 3, 2, Nearest), 2.0);
-  EXPECT_EQ(Nearest, (TPointDouble{5, 9}));
-  EXPECT_EQ(DistFromEllipse({5, 7}, 5, 7, 2, 3, Nearest), 2.0);  // the larger axis along y
-  EXPECT_EQ(Nearest, (TPointDouble{7, 7}));
-  EXPECT_EQ(DistFromEllipse({3, 0}, 0, 0, 3, 2, Nearest), 0.0);
-  EXPECT_EQ(Nearest, (TPointDouble{3, 0}));
-  EXPECT_EQ(DistFromEllipse({0, -2}, 0, 0, 3, 2, Nearest), 0.0);
-  EXPECT_EQ(Nearest, (TPointDouble{0, -2}));
-  EXPECT_EQ(DistFromEllipse({0, 5}, 0, 0, 3, 2, Nearest), 3.0);
-  EXPECT_EQ(DistFromEllipse({-7, 0}, 0, 0, 3, 2, Nearest), 4.0);
-  EXPECT_EQ(Nearest, (TPointDouble{-3, 0}));
-}
-
-TEST(DistFromEllipseTest, ZeroHalfAxisMeasuresToTheSegment) {
-  TPointDouble Nearest;
-  EXPECT_EQ(DistFromEllipse({1, 4}, 0, 0, 3, 0, Nearest), 4.0);
-  EXPECT_EQ(Nearest, (TPointDouble{1, 0}));
-  EXPECT_EQ(DistFromEllipse({-7, -3}, 0, 0, 3, 0, Nearest), 5.0);
-  EXPECT_EQ(Nearest, (TPointDouble{-3, 0}));
-  EXPECT_EQ(DistFromEllipse({4, 2}, 1, 1, 0, 5, Nearest), 3.0);
-  EXPECT_EQ(Nearest, (TPointDouble{1, 2}));
-  EXPECT_EQ(DistFromEllipse({4, 5}, 1, 1, 0, 0, Nearest), 5.0);
-  EXPECT_EQ(Nearest, (TPointDouble{1, 1}));
-  EXPECT_EQ(DistFromEllipse({4, 1}, 1, 1, -3, 2, Nearest), 0.0);  // half axes by magnitude
+TEST(DistFromEllipseTest, HandComputedCases) {
+  // {point, centre, half axes, distance, nearest point}: centres (a circle, the larger axis along
+  // x, then along y), points on and off the curve, zero half axes (distance to the segment or the
+  // centre) and negative half axes (taken by magnitude).
+  const double Cases[][9] = {
+      {1, -1, 1, -1, 2, 2, 2, 3, -1}, {5, 7, 5, 7, 3, 2, 2, 5, 9},   {5, 7, 5, 7, 2, 3, 2, 7, 7},
+      {3, 0, 0, 0, 3, 2, 0, 3, 0},    {0, -2, 0, 0, 3, 2, 0, 0, -2}, {0, 5, 0, 0, 3, 2, 3, 0, 2},
+      {-7, 0, 0, 0, 3, 2, 4, -3, 0},  {1, 4, 0, 0, 3, 0, 4, 1, 0},   {-7, -3, 0, 0, 3, 0, 5, -3, 0},
+      {4, 2, 1, 1, 0, 5, 3, 1, 2},    {4, 5, 1, 1, 0, 0, 5, 1, 1},   {4, 1, 1, 1, -3, 2, 0, 4, 1}};
+  for (const auto& c : Cases) {
+    SCOPED_TRACE(::testing::Message()
+                 << "point " << c[0] << " " << c[1] << ", axes " << c[4] << " " << c[5]);
+    TPointDouble Nearest;
+    EXPECT_EQ(DistFromEllipse({c[0], c[1]}, c[2], c[3], c[4], c[5], Nearest), c[6]);
+    EXPECT_EQ(Nearest, (TPointDouble{c[7], c[8]}));
+  }
 }
 
 // Against the minimum over many points of the ellipse. The nearest sample lies within half a

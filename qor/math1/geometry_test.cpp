@@ -38,18 +38,13 @@ TEST(DistanceToSegmentTest, EndsInteriorAndDegenerate) {
 
 TEST(DistFromRectTest, InsideEdgesAndCorners) {
   const TRect R{0, 0, 10, 10};
-  EXPECT_EQ(DistFromRect({5, 5}, R), 0);
-  EXPECT_EQ(DistFromRect({0, 5}, R), 0);
-  EXPECT_EQ(DistFromRect({10, 10}, R), 0);
-  EXPECT_EQ(DistFromRect({-3, 5}, R), 3);
-  EXPECT_EQ(DistFromRect({12, 5}, R), 2);
-  EXPECT_EQ(DistFromRect({5, -7}, R), 7);
-  EXPECT_EQ(DistFromRect({5, 11}, R), 1);
-  EXPECT_EQ(DistFromRect({13, 14}, R), 5);  // corner (10, 10)
-  EXPECT_EQ(DistFromRect({-3, -4}, R), 5);  // corner (0, 0)
-  EXPECT_EQ(DistFromRect({11, -1}, R), 1);  // sqrt 2 rounds down
-  EXPECT_EQ(DistFromRect({-2, 12}, R), 3);  // sqrt 8 = 2.83 rounds up
-  EXPECT_EQ(DistFromRect({0, -6}, R), 6);   // on the extension of an edge
+  // {x, y, distance}: inside and on the border, beside each edge, past the corners (10, 10) and
+  // (0, 0), sqrt 2 rounding down, sqrt 8 = 2.83 rounding up, on the extension of an edge.
+  const int32_t Cases[][3] = {{5, 5, 0},   {0, 5, 0},   {10, 10, 0}, {-3, 5, 3},
+                              {12, 5, 2},  {5, -7, 7},  {5, 11, 1},  {13, 14, 5},
+                              {-3, -4, 5}, {11, -1, 1}, {-2, 12, 3}, {0, -6, 6}};
+  for (const auto& [x, y, Distance] : Cases)
+    EXPECT_EQ(DistFromRect({x, y}, R), Distance) << x << " " << y;
   // Far beyond the 32-bit sum of squares: 300000-400000-500000.
   EXPECT_EQ(DistFromRect({300010, 400010}, R), 500000);
   const int32_t kMax = std::numeric_limits<int32_t>::max();

@@ -108,50 +108,38 @@ TEST(MakeEFormat, MantissaBelowOne) {
   EXPECT_EQ(MakeEFormat(123456789, 8, 99), " 0.123456789000000E+09");  // 15 digits at most
 }
 
-struct TEngCase {
-  double x;
-  int32_t Precision;
-  const char* Expected;
-};
-
-class EEngStrTest : public ::testing::TestWithParam<TEngCase> {};
-
-TEST_P(EEngStrTest, PrefixLetters) {
-  EXPECT_EQ(EEngStr(GetParam().x, GetParam().Precision), GetParam().Expected);
+TEST(EEngStr, PrefixLetters) {
+  const struct {
+    double x;
+    int32_t Precision;
+    const char* Expected;
+  } Cases[] = {{4700, 3, "4.70k"},   {4700, -3, "4k70"},
+               {0.00047, 2, "470u"}, {-1500, 4, "-1.500k"},
+               {12, 1, "12"},        {0, 3, "0.00"},
+               {999.9, 2, "1000"},   {1e-20, 3, "0.0100a"},
+               {2.2e15, 2, "2200T"}, {4.7e-9, -2, "4n7"},
+               {33e6, -2, "33M"},    {1.5, 99, "1.50000000"},
+               {1000, 3, "1.00k"},   {1e6, 2, "1.0M"},
+               {1e-3, 2, "1.0m"},    {-std::numeric_limits<double>::infinity(), 3, "-Inf"}};
+  for (const auto& c : Cases) EXPECT_EQ(EEngStr(c.x, c.Precision), c.Expected) << c.x;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, EEngStrTest,
-    ::testing::Values(TEngCase{4700, 3, "4.70k"}, TEngCase{4700, -3, "4k70"},
-                      TEngCase{0.00047, 2, "470u"}, TEngCase{-1500, 4, "-1.500k"},
-                      TEngCase{12, 1, "12"}, TEngCase{0, 3, "0.00"}, TEngCase{999.9, 2, "1000"},
-                      TEngCase{1e-20, 3, "0.0100a"}, TEngCase{2.2e15, 2, "2200T"},
-                      TEngCase{4.7e-9, -2, "4n7"}, TEngCase{33e6, -2, "33M"},
-                      TEngCase{1.5, 99, "1.50000000"}, TEngCase{1000, 3, "1.00k"},
-                      TEngCase{1e6, 2, "1.0M"}, TEngCase{1e-3, 2, "1.0m"},
-                      TEngCase{-std::numeric_limits<double>::infinity(), 3, "-Inf"}));
 
 TEST(Roman, TableWalkAndLimits) {
   EXPECT_EQ(Roman(1994), "MCMXCIV");
   EXPECT_EQ(Roman(4000), "MMMM");
   EXPECT_EQ(Roman(3888), "MMMDCCCLXXXVIII");
   EXPECT_EQ(Roman(1), "I");
-  EXPECT_EQ(Roman(0), "");
-  EXPECT_EQ(Roman(-5), "");
-  EXPECT_EQ(Roman(30000), "");
-  const std::string Largest = Roman(29999);
-  EXPECT_EQ(Largest, std::string(29, 'M') + "CMXCIX");
+  for (int32_t Outside : {0, -5, 30000}) EXPECT_EQ(Roman(Outside), "") << Outside;
+  EXPECT_EQ(Roman(29999), std::string(29, 'M') + "CMXCIX");
 }
 
 TEST(StrToIntDefault, DefaultForAnythingButOneInteger) {
-  EXPECT_EQ(StrToIntDefault("", 7), 7);
-  EXPECT_EQ(StrToIntDefault("x", 7), 7);
+  for (const std::string& Bad : {std::string(), std::string("x"), std::string("12x"),
+                                 std::string("2147483648"), std::string(5000, '9')})
+    EXPECT_EQ(StrToIntDefault(Bad, 7), 7) << Bad.substr(0, 20);
   EXPECT_EQ(StrToIntDefault("-12", 7), -12);
   EXPECT_EQ(StrToIntDefault("  +12  ", 7), 12);
-  EXPECT_EQ(StrToIntDefault("12x", 7), 7);
   EXPECT_EQ(StrToIntDefault("-2147483648", 7), std::numeric_limits<int32_t>::min());
-  EXPECT_EQ(StrToIntDefault("2147483648", 7), 7);
-  EXPECT_EQ(StrToIntDefault(std::string(5000, '9'), 7), 7);
 }
 
 }  // namespace

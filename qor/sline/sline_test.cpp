@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <functional>
 #include <limits>
 #include <numbers>
-#include <ostream>
 #include <random>
 #include <type_traits>
 #include <utility>
@@ -118,37 +118,31 @@ TEST(SLineTest, SubstitutionDividesByTheExtendedConstant) {
 }
 
 TEST(SLineTest, DirectionOfAxisParallelLines) {
-  TSLine Line;
-  SetLine(Line, 1, 0, 0);
-  EXPECT_DOUBLE_EQ(Line.GetDirect(), 3 * kPi / 2);
-  SetLine(Line, -1, 0, 0);
-  EXPECT_EQ(Line.GetDirect(), kPi / 2);
-  SetLine(Line, 0, -1, 0);
-  EXPECT_EQ(Line.GetDirect(), kPi);
-  SetLine(Line, 0, 1, 0);
-  EXPECT_EQ(Line.GetDirect(), 0.0);
+  const struct {
+    double a, b, Direction;
+  } Cases[] = {{1, 0, 3 * kPi / 2}, {-1, 0, kPi / 2}, {0, -1, kPi}, {0, 1, 0}};
+  for (const auto& C : Cases) {
+    TSLine Line;
+    SetLine(Line, C.a, C.b, 0);
+    EXPECT_DOUBLE_EQ(Line.GetDirect(), C.Direction) << C.a << " " << C.b;
+  }
 }
-
-class DirectionTest : public ::testing::TestWithParam<double> {};
 
 // A line through a point at angle φ has direction φ and contains every point p + t·(cos φ, sin φ).
-TEST_P(DirectionTest, LineThroughPointKeepsItsAngleAndPoint) {
-  const double Phi = GetParam();
+TEST(SLineTest, LineThroughPointKeepsItsAngleAndPoint) {
   const double kAngleTol = 8 * kEps * kPi;
   const double kOnLineTol = 64 * kEps * 10;  // coordinates up to about 10
-  TSLine Line;
-  Line.LineThroughPoint(2, -1, Phi);
-  EXPECT_NEAR(Line.GetDirect(), Phi, kAngleTol);
-  EXPECT_GE(Line.GetDirect(), 0.0);
-  EXPECT_LT(Line.GetDirect(), 2 * kPi);
-  EXPECT_NEAR(Line.Distance(2, -1), 0.0, kOnLineTol);
-  EXPECT_NEAR(Line.Distance(2 + 7 * std::cos(Phi), -1 + 7 * std::sin(Phi)), 0.0, kOnLineTol);
-  EXPECT_NEAR(Line.Distance(2 - std::sin(Phi), -1 + std::cos(Phi)), 1.0, kOnLineTol);
+  for (double Phi : {0.0, 0.3, kPi / 2, 2.0, kPi, 4.0, 3 * kPi / 2, 5.5, 6.2}) {
+    SCOPED_TRACE(Phi);
+    TSLine Line;
+    Line.LineThroughPoint(2, -1, Phi);
+    EXPECT_NEAR(Line.GetDirect(), Phi, kAngleTol);
+    EXPECT_TRUE(0 <= Line.GetDirect() && Line.GetDirect() < 2 * kPi);
+    EXPECT_NEAR(Line.Distance(2, -1), 0.0, kOnLineTol);
+    EXPECT_NEAR(Line.Distance(2 + 7 * std::cos(Phi), -1 + 7 * std::sin(Phi)), 0.0, kOnLineTol);
+    EXPECT_NEAR(Line.Distance(2 - std::sin(Phi), -1 + std::cos(Phi)), 1.0, kOnLineTol);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(AllQuadrants, DirectionTest,
-                         ::testing::Values(0.0, 0.3, kPi / 2, 2.0, kPi, 4.0, 3 * kPi / 2, 5.5,
-                                           6.2));
 
 TEST(SLineTest, SignedDistance) {
   TSLine Line;
@@ -233,75 +227,59 @@ TEST(SLineTest, ALineBecomesItsOwnNormal) {
   EXPECT_EQ(Line.CalcY(-50), 4.0);
 }
 
-struct TClipCase {
-  const char* Case;
-  double a, b, c;
-  double Box[4];  // lower-left x, y, upper-right x, y
-  bool Hits;
-  double x1, y1, x2, y2;
-};
-
-void PrintTo(const TClipCase& Case, std::ostream* Out) { *Out << Case.Case; }
-
-class ClipBoxTest : public ::testing::TestWithParam<TClipCase> {};
-
-TEST_P(ClipBoxTest, ReturnsTheSegmentInsideTheBox) {
-  const TClipCase& C = GetParam();
-  for (bool Substitute : {false, true}) {
-    TSLine Line;
-    SetLine(Line, C.a, C.b, C.c);
-    Line.SetSubstituteInf(Substitute);
-    double x1 = -1;
-    double y1 = -1;
-    double x2 = -1;
-    double y2 = -1;
-    ASSERT_EQ(Line.ClipBox(C.Box[0], C.Box[1], C.Box[2], C.Box[3], x1, y1, x2, y2), C.Hits);
-    EXPECT_EQ(Line.SubstituteInf(), Substitute);
-    if (!C.Hits) continue;
-    EXPECT_EQ(x1, C.x1);
-    EXPECT_EQ(y1, C.y1);
-    EXPECT_EQ(x2, C.x2);
-    EXPECT_EQ(y2, C.y2);
-  }
-}
-
 // Box (1, 2)-(5, 4) unless stated; expected points in the order left, right, bottom, top edge.
-INSTANTIATE_TEST_SUITE_P(
-    Sides, ClipBoxTest,
-    ::testing::Values(TClipCase{"LeftRight", -0.5, 4, -11.5, {1, 2, 5, 4}, true, 1, 3, 5, 3.5},
-                      TClipCase{"LeftBottom", 1, 1, -4, {1, 2, 5, 4}, true, 1, 3, 2, 2},
-                      TClipCase{"LeftTop", 1, -1, 2, {1, 2, 5, 4}, true, 1, 3, 2, 4},
-                      TClipCase{"RightBottom", 1, -1, -2, {1, 2, 5, 4}, true, 5, 3, 4, 2},
-                      TClipCase{"RightTop", 1, 1, -8, {1, 2, 5, 4}, true, 5, 3, 4, 4},
-                      TClipCase{"BottomTop", 2, -1, -2, {1, 2, 5, 4}, true, 2, 2, 3, 4},
-                      TClipCase{"Vertical", 1, 0, -3, {1, 2, 5, 4}, true, 3, 2, 3, 4},
-                      TClipCase{"Horizontal", 0, 1, -3, {1, 2, 5, 4}, true, 1, 3, 5, 3},
-                      TClipCase{"RisingUnitBox", 1, -1, 0.5, {0, 0, 1, 1}, true, 0, 0.5, 0.5, 1},
-                      TClipCase{
-                          "HorizontalUnitBox", 0, 1, -0.5, {0, 0, 1, 1}, true, 0, 0.5, 1, 0.5},
-                      TClipCase{"Misses", 1, -1, 10, {1, 2, 5, 4}, false, 0, 0, 0, 0},
-                      TClipCase{"HorizontalMisses", 0, 1, -10, {1, 2, 5, 4}, false, 0, 0, 0, 0},
-                      TClipCase{"VerticalMisses", 1, 0, -10, {1, 2, 5, 4}, false, 0, 0, 0, 0},
-                      TClipCase{"ReversedCorners", 0, 1, -3, {5, 4, 1, 2}, false, 0, 0, 0, 0}),
-    [](const ::testing::TestParamInfo<TClipCase>& Info) { return Info.param.Case; });
-
-INSTANTIATE_TEST_SUITE_P(
-    CornersAndEdges, ClipBoxTest,
-    ::testing::Values(
-        TClipCase{"TouchesBottomLeft", 1, 1, -3, {1, 2, 5, 4}, true, 1, 2, 1, 2},
-        TClipCase{"TouchesTopRight", 1, 1, -9, {1, 2, 5, 4}, true, 5, 4, 5, 4},
-        TClipCase{"TouchesTopLeft", 1, -1, 3, {1, 2, 5, 4}, true, 1, 4, 1, 4},
-        TClipCase{"TouchesBottomRight", 1, -1, -3, {1, 2, 5, 4}, true, 5, 2, 5, 2},
-        TClipCase{"Diagonal", -2, 4, -6, {1, 2, 5, 4}, true, 1, 2, 5, 4},
-        TClipCase{"AntiDiagonal", 1, 2, -9, {1, 2, 5, 4}, true, 1, 4, 5, 2},
-        TClipCase{"CornerAndTop", 1, -1, 1, {1, 2, 5, 4}, true, 1, 2, 3, 4},
-        TClipCase{"AlongBottom", 0, 1, -2, {1, 2, 5, 4}, true, 1, 2, 5, 2},
-        TClipCase{"AlongTop", 0, 1, -4, {1, 2, 5, 4}, true, 1, 4, 5, 4},
-        TClipCase{"AlongLeft", 1, 0, -1, {1, 2, 5, 4}, true, 1, 2, 1, 4},
-        TClipCase{"AlongRight", 1, 0, -5, {1, 2, 5, 4}, true, 5, 2, 5, 4},
-        // The substituted left-edge crossing lands at (-1, 0), inside the edge: not an end point.
-        TClipCase{"AlongLeftAcrossTheAxis", 1, 0, 1, {-1, -1, 1, 1}, true, -1, -1, -1, 1}),
-    [](const ::testing::TestParamInfo<TClipCase>& Info) { return Info.param.Case; });
+TEST(SLineTest, ClipBoxReturnsTheSegmentInsideTheBox) {
+  constexpr double Box[4] = {1, 2, 5, 4}, Unit[4] = {0, 0, 1, 1}, Reversed[4] = {5, 4, 1, 2},
+                   Centred[4] = {-1, -1, 1, 1};
+  const struct {
+    const char* Case;
+    double a, b, c;
+    const double* Box;  // lower-left x, y, upper-right x, y
+    bool Hits;
+    double x1, y1, x2, y2;
+  } Cases[] = {
+      {"left-right", -0.5, 4, -11.5, Box, true, 1, 3, 5, 3.5},
+      {"left-bottom", 1, 1, -4, Box, true, 1, 3, 2, 2},
+      {"left-top", 1, -1, 2, Box, true, 1, 3, 2, 4},
+      {"right-bottom", 1, -1, -2, Box, true, 5, 3, 4, 2},
+      {"right-top", 1, 1, -8, Box, true, 5, 3, 4, 4},
+      {"bottom-top", 2, -1, -2, Box, true, 2, 2, 3, 4},
+      {"vertical", 1, 0, -3, Box, true, 3, 2, 3, 4},
+      {"horizontal", 0, 1, -3, Box, true, 1, 3, 5, 3},
+      {"rising, unit box", 1, -1, 0.5, Unit, true, 0, 0.5, 0.5, 1},
+      {"horizontal, unit box", 0, 1, -0.5, Unit, true, 0, 0.5, 1, 0.5},
+      {"misses", 1, -1, 10, Box, false, 0, 0, 0, 0},
+      {"horizontal misses", 0, 1, -10, Box, false, 0, 0, 0, 0},
+      {"vertical misses", 1, 0, -10, Box, false, 0, 0, 0, 0},
+      {"reversed corners", 0, 1, -3, Reversed, false, 0, 0, 0, 0},
+      {"touches bottom left", 1, 1, -3, Box, true, 1, 2, 1, 2},
+      {"touches top right", 1, 1, -9, Box, true, 5, 4, 5, 4},
+      {"touches top left", 1, -1, 3, Box, true, 1, 4, 1, 4},
+      {"touches bottom right", 1, -1, -3, Box, true, 5, 2, 5, 2},
+      {"diagonal", -2, 4, -6, Box, true, 1, 2, 5, 4},
+      {"anti-diagonal", 1, 2, -9, Box, true, 1, 4, 5, 2},
+      {"corner and top", 1, -1, 1, Box, true, 1, 2, 3, 4},
+      {"along bottom", 0, 1, -2, Box, true, 1, 2, 5, 2},
+      {"along top", 0, 1, -4, Box, true, 1, 4, 5, 4},
+      {"along left", 1, 0, -1, Box, true, 1, 2, 1, 4},
+      {"along right", 1, 0, -5, Box, true, 5, 2, 5, 4},
+      // The substituted left-edge crossing lands at (-1, 0), inside the edge: not an end point.
+      {"along left across the axis", 1, 0, 1, Centred, true, -1, -1, -1, 1},
+  };
+  for (const auto& C : Cases)
+    for (bool Substitute : {false, true}) {
+      SCOPED_TRACE(::testing::Message() << C.Case << (Substitute ? ", substituting" : ""));
+      TSLine Line;
+      SetLine(Line, C.a, C.b, C.c);
+      Line.SetSubstituteInf(Substitute);
+      double x1 = -1, y1 = -1, x2 = -1, y2 = -1;
+      ASSERT_EQ(Line.ClipBox(C.Box[0], C.Box[1], C.Box[2], C.Box[3], x1, y1, x2, y2), C.Hits);
+      EXPECT_EQ(Line.SubstituteInf(), Substitute);
+      if (C.Hits) {
+        EXPECT_EQ((std::array{x1, y1, x2, y2}), (std::array{C.x1, C.y1, C.x2, C.y2}));
+      }
+    }
+}
 
 // Lines through two random points of the box: the clipped segment lies on the line, inside the
 // box, has its ends on the border and contains both points.
