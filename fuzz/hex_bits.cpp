@@ -55,8 +55,10 @@ void CheckText(std::string_view Text) {
     const T x = Reader::Read(Text);
     fuzz::Check(Valid && FPNumToHex(x) == Upper(Text));
   } catch (const EQORError& e) {
-    fuzz::Check(!Valid && e.what() == std::string(Reader::Name) + ": invalid hex string \"" +
-                                          std::string(Text) + "\"");
+    // what() is a C string: a text holding NUL shows up to its first NUL only.
+    const std::string Message =
+        std::string(Reader::Name) + ": invalid hex string \"" + std::string(Text) + "\"";
+    fuzz::Check(!Valid && e.what() == std::string(Message.c_str()));
   }
 }
 

@@ -1,10 +1,11 @@
-// ScanFPNum, IsValidDouble and IsValidFPNum over arbitrary text: a read stays within its field,
-// a fixed field reads as the text cut after it, every value read (and every double made of
-// the input's bytes) is read back bit for bit from the 17 digits StrFloat writes for it, and
-// the validators accept exactly the texts a whole read takes, the comma and point separators
-// alike.
+// ScanFPNum, IsValidDouble and IsValidFPNum over arbitrary text: a read stays within its field
+// and gives the value the C library reads from the same characters, a fixed field reads as the
+// text cut after it, every value read (and every double made of the input's bytes) is read
+// back bit for bit from the 17 digits StrFloat writes for it, and the validators accept
+// exactly the texts a whole read takes, the comma and point separators alike.
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -76,6 +77,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     const auto Read =
         Text.substr(static_cast<size_t>(Start), static_cast<size_t>(Position - Start));
     if (!AllowExponent) fuzz::Check(Read.find_first_of("Ee") == std::string_view::npos);
+    if (std::isfinite(Value)) {
+      const std::string Item(Read);
+      fuzz::Check(std::strtod(Item.c_str(), nullptr) == Value);
+    }
     if (FieldWidth > 0) {
       fuzz::Check(Position - Start <= FieldWidth);
       int32_t Cut = Start;
