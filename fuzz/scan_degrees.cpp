@@ -1,8 +1,10 @@
 // ScanDegrees over arbitrary text: a read reports the format it saw (a plain number only when
-// no degree sign is required), and what DegreeToStr writes, for every angle read and every
-// angle made of the input's bytes, reads back in the format written to within half a unit of
-// the last decimal written.
+// no degree sign is required), decimal degrees are what the C library reads from the same
+// characters, and what DegreeToStr writes, for every angle read and every angle made of the
+// input's bytes, reads back in the format written to within half a unit of the last decimal
+// written.
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -52,6 +54,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
   if (fuzz::ScanMoved(Angle, Start, Position, Text)) {
     fuzz::Check(Format >= dfDecimal && Format <= dfNumber);
     fuzz::Check(Format != dfNumber || !RequireDegreeSign);
+    if (Format == dfNumber || Format == dfDecimal) {
+      const std::string Read(
+          Text.substr(static_cast<size_t>(Start), static_cast<size_t>(Position - Start)));
+      fuzz::Check(std::strtod(Read.c_str(), nullptr) == Angle);
+    }
     CheckRoundTrip(Angle, static_cast<TDegreeFormat>(Format), kMaxDecimals);
   } else {
     fuzz::Check(Format == -1);
