@@ -1,0 +1,163 @@
+#include "qor/matrix/detail/jacobi_eigen.h"
+
+#include <cmath>
+#include <cstddef>
+#include <vector>
+
+#include "qor/matrix/detail/linalg_kernels.h"
+#include "qor/matrix/detail/step_hooks.h"
+
+namespace qor::detail {
+namespace {
+
+constexpr double kThresholdFraction = 0.2;  // of sm / n² in the early sweeps
+constexpr int32_t kLastThresholdSweep = 3;
+constexpr int32_t kFirstNegligibleSweep = 5;
+constexpr double kNegligibleFactor = 200.0;
+
+// The working copy of A. Rotation (p, q) touches column p, column q, row p and row q of the
+// upper triangle; columns are contiguous in column-major order, rows are not. Row p is the
+// same for every pair of a row sweep, so it is gathered once into a contiguous buffer (PRow)
+// for the whole row; only row q stays strided. An odd leading dimension keeps a strided row
+// walk from landing on a single cache set.
+class TJacobiWork {
+ public:
+  TJacobiWork(const double* A, int32_t n)
+      : FN(n),
+        FLd(static_cast<std::ptrdiff_t>(n) | 1),
+        FA(static_cast<std::size_t>(FLd) * static_cast<std::size_t>(n)),
+        FPRow(static_cast<std::size_t>(n)) {
+    for (std::ptrdiff_t c = 0; c < n; ++c)
+      for (std::ptrdiff_t r = 0; r < c; ++r) At(r, c) = A[c * n + r];
+  }
+
+  double& At(std::ptrdiff_t r, std::ptrdiff_t c) {
+    return FA[static_cast<std::size_t>(c * FLd + r)];
+  }
+  double* Column(std::ptrdiff_t c) { return FA.data() + c * FLd; }
+  std::ptrdiff_t Ld() const { return FLd; }
+  double* PRow() { return FPRow.data(); }
+
+  // sm: the sum of |A[p, q]| over p < q, row by row.
+  double OffDiagonalSum() {
+    double sm = 0.0;
+    for (std::ptrdiff_t p = 0; p + 1 < FN; ++p)
+      for (std::ptrdiff_t q = p + 1; q < FN; ++q) sm += std::fabs(At(p, q));
+    return sm;
+  }
+
+  void GatherRow(std::ptrdiff_t p) {
+    for (std::ptrdiff_t j = p + 1; j < FN; ++j) FPRow[static_cast<std::size_t>(j)] = At(p, j);
+  }
+  void ScatterRow(std::ptrdiff_t p) {
+    for (std::ptrdiff_t j = p + 1; j < FN; ++j) At(p, j) = FPRow[static_cast<std::size_t>(j)];
+  }
+
+  void WriteBack(double* A) {
+    for (std::ptrdiff_t c = 0; c < FN; ++c)
+      for (std::ptrdiff_t r = 0; r < c; ++r) A[c * FN + r] = At(r, c);
+  }
+
+ private:
+  std::ptrdiff_t FN;
+  std::ptrdiff_t FLd;
+  std::vector<double> FA;
+  std::vector<double> FPRow;
+};
+
+struct TRotation {
+  double s;
+  double tau;
+};
+
+// The rotation that annihilates apq between the diagonal values dp and dq; also returns
+// h = t apq, the amount that moves from d[p] to d[q].
+TRotation MakeRotation(double apq, double dp, double dq, double g, double& h) {
+  h = dq - dp;
+  double t;
+  if (std::fabs(h) + g == std::fabs(h)) {
+    t = apq / h;
+  } else {
+    const double theta = h / apq / 2.0;
+    t = 1.0 / (std::fabs(theta) + std::sqrt(theta * theta + 1.0));
+    if (theta < 0.0) t = -t;
+  }
+  const double c = 1.0 / std::sqrt(t * t + 1.0);
+  const double s = t * c;
+  h = t * apq;
+  return {s, s / (1.0 + c)};
+}
+
+}  // namespace
+
+TJacobiEnd CyclicJacobi(double* A, int32_t n, double* EigVal, double* EigVec) {
+  const std::ptrdiff_t N = n;
+  TJacobiWork work(A, n);
+  std::vector<double> b(static_cast<std::size_t>(n));
+  std::vector<double> z(static_cast<std::size_t>(n), 0.0);
+  double* d = EigVal;
+  for (std::ptrdiff_t k = 0; k < N * N; ++k) EigVec[k] = 0.0;
+  for (std::ptrdiff_t p = 0; p < N; ++p) {
+    EigVec[p * N + p] = 1.0;
+    d[p] = b[static_cast<std::size_t>(p)] = A[p * N + p];
+  }
+
+  TJacobiEnd end = TJacobiEnd::kNotConverged;
+  for (int32_t sweep = 1; sweep <= kMaxJacobiSweeps && end == TJacobiEnd::kNotConverged; ++sweep) {
+    CountStep();
+    const double sm = work.OffDiagonalSum();
+    if (sm == 0.0) {
+      end = TJacobiEnd::kConverged;
+      break;
+    }
+    const double threshold =
+        sweep <= kLastThresholdSweep ? kThresholdFraction * sm / (static_cast<double>(n) * n) : 0.0;
+    for (std::ptrdiff_t p = 0; p + 1 < N && end != TJacobiEnd::kAborted; ++p) {
+      work.GatherRow(p);
+      double* rowP = work.PRow();
+      double* colP = work.Column(p);
+      for (std::ptrdiff_t q = p + 1; q < N; ++q) {
+        if (AbortRequested()) {
+          end = TJacobiEnd::kAborted;
+          break;
+        }
+        CountStep();
+        double& apq = rowP[q];
+        const double g = kNegligibleFactor * std::fabs(apq);
+        if (sweep >= kFirstNegligibleSweep && std::fabs(d[p]) + g == std::fabs(d[p]) &&
+            std::fabs(d[q]) + g == std::fabs(d[q])) {
+          apq = 0.0;
+          continue;
+        }
+        if (!(std::fabs(apq) > threshold)) continue;
+        double h;
+        const TRotation rot = MakeRotation(apq, d[p], d[q], g, h);
+        z[static_cast<std::size_t>(p)] -= h;
+        z[static_cast<std::size_t>(q)] += h;
+        d[p] -= h;
+        d[q] += h;
+        apq = 0.0;
+        double* colQ = work.Column(q);
+        // (A[j, p], A[j, q]) for j < p: both columns.
+        JacobiRotate(colP, colQ, p, rot.s, rot.tau);
+        // (A[p, j], A[j, q]) for p < j < q: row p against column q.
+        JacobiRotate(rowP + p + 1, colQ + p + 1, q - p - 1, rot.s, rot.tau);
+        // (A[p, j], A[q, j]) for j > q: row p against row q.
+        JacobiRotateStrided(rowP + q + 1, &work.At(q, q + 1), work.Ld(), N - q - 1, rot.s, rot.tau);
+        JacobiRotate(EigVec + p * N, EigVec + q * N, N, rot.s, rot.tau);
+      }
+      work.ScatterRow(p);
+    }
+    if (end == TJacobiEnd::kAborted) break;
+    for (std::ptrdiff_t p = 0; p < N; ++p) {
+      const auto i = static_cast<std::size_t>(p);
+      b[i] += z[i];
+      d[p] = b[i];
+      z[i] = 0.0;
+    }
+  }
+  work.WriteBack(A);
+  return end;
+}
+
+}  // namespace qor::detail
