@@ -1,5 +1,6 @@
 #include "qor/matrix/detail/jacobi_eigen.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <vector>
@@ -14,6 +15,7 @@ constexpr double kThresholdFraction = 0.2;  // of sm / n² in the early sweeps
 constexpr int32_t kLastThresholdSweep = 3;
 constexpr int32_t kFirstNegligibleSweep = 5;
 constexpr double kNegligibleFactor = 200.0;
+constexpr std::ptrdiff_t kPairBlock = 32;  // pairs (p, q) whose row-q updates are deferred
 
 // The working copy of A. Rotation (p, q) touches column p, column q, row p and row q of the
 // upper triangle; columns are contiguous in column-major order, rows are not. Row p is the
@@ -88,6 +90,43 @@ TRotation MakeRotation(double apq, double dp, double dq, double g, double& h) {
   return {s, s / (1.0 + c)};
 }
 
+// The rotations only ever read V to update V, so they are recorded and applied later, all of
+// them to one block of rows before the next: every element still sees its rotations in their
+// original order, and a block of rows of every column stays in cache while the whole list
+// passes over it instead of the full matrix streaming through once per rotation.
+class TDeferredRotations {
+ public:
+  TDeferredRotations(double* V, std::ptrdiff_t n) : FV(V), FN(n) {
+    FList.reserve(static_cast<std::size_t>(std::min<std::ptrdiff_t>(n * (n - 1) / 2, kCapacity)));
+  }
+
+  void Add(std::ptrdiff_t p, std::ptrdiff_t q, TRotation r) {
+    FList.push_back({p, q, r});
+    if (FList.size() == static_cast<std::size_t>(kCapacity)) Apply();
+  }
+
+  void Apply() {
+    for (std::ptrdiff_t first = 0; first < FN; first += kRowBlock) {
+      const std::ptrdiff_t rows = std::min(kRowBlock, FN - first);
+      for (const TPlaneRotation& r : FList)
+        JacobiRotate(FV + r.p * FN + first, FV + r.q * FN + first, rows, r.rot.s, r.rot.tau);
+    }
+    FList.clear();
+  }
+
+ private:
+  static constexpr std::ptrdiff_t kCapacity = std::ptrdiff_t{1} << 16;
+  static constexpr std::ptrdiff_t kRowBlock = 256;
+  struct TPlaneRotation {
+    std::ptrdiff_t p;
+    std::ptrdiff_t q;
+    TRotation rot;
+  };
+  double* FV;
+  std::ptrdiff_t FN;
+  std::vector<TPlaneRotation> FList;
+};
+
 }  // namespace
 
 TJacobiEnd CyclicJacobi(double* A, int32_t n, double* EigVal, double* EigVec) {
@@ -102,6 +141,9 @@ TJacobiEnd CyclicJacobi(double* A, int32_t n, double* EigVal, double* EigVec) {
     d[p] = b[static_cast<std::size_t>(p)] = A[p * N + p];
   }
 
+  TDeferredRotations vRotations(EigVec, N);
+  std::vector<TChainRotation> chain;
+  chain.reserve(static_cast<std::size_t>(kPairBlock));
   TJacobiEnd end = TJacobiEnd::kNotConverged;
   for (int32_t sweep = 1; sweep <= kMaxJacobiSweeps && end == TJacobiEnd::kNotConverged; ++sweep) {
     CountStep();
@@ -116,38 +158,51 @@ TJacobiEnd CyclicJacobi(double* A, int32_t n, double* EigVal, double* EigVec) {
       work.GatherRow(p);
       double* rowP = work.PRow();
       double* colP = work.Column(p);
-      for (std::ptrdiff_t q = p + 1; q < N; ++q) {
-        if (AbortRequested()) {
-          end = TJacobiEnd::kAborted;
-          break;
-        }
-        CountStep();
-        double& apq = rowP[q];
-        const double g = kNegligibleFactor * std::fabs(apq);
-        if (sweep >= kFirstNegligibleSweep && std::fabs(d[p]) + g == std::fabs(d[p]) &&
-            std::fabs(d[q]) + g == std::fabs(d[q])) {
+      // Row q's part right of the current block is brought up to date only when the block
+      // ends: each of those columns then takes the block's rotations in order on contiguous
+      // rows, and no later pair reads those elements before that.
+      for (std::ptrdiff_t blockStart = p + 1; blockStart < N && end != TJacobiEnd::kAborted;
+           blockStart += kPairBlock) {
+        const std::ptrdiff_t blockEnd = std::min(N, blockStart + kPairBlock);
+        chain.clear();
+        for (std::ptrdiff_t q = blockStart; q < blockEnd; ++q) {
+          if (AbortRequested()) {
+            end = TJacobiEnd::kAborted;
+            break;
+          }
+          CountStep();
+          double& apq = rowP[q];
+          const double g = kNegligibleFactor * std::fabs(apq);
+          if (sweep >= kFirstNegligibleSweep && std::fabs(d[p]) + g == std::fabs(d[p]) &&
+              std::fabs(d[q]) + g == std::fabs(d[q])) {
+            apq = 0.0;
+            continue;
+          }
+          if (!(std::fabs(apq) > threshold)) continue;
+          double h;
+          const TRotation rot = MakeRotation(apq, d[p], d[q], g, h);
+          z[static_cast<std::size_t>(p)] -= h;
+          z[static_cast<std::size_t>(q)] += h;
+          d[p] -= h;
+          d[q] += h;
           apq = 0.0;
-          continue;
+          double* colQ = work.Column(q);
+          // (A[j, p], A[j, q]) for j < p: both columns.
+          JacobiRotate(colP, colQ, p, rot.s, rot.tau);
+          // (A[p, j], A[j, q]) for p < j < q: row p against column q.
+          JacobiRotate(rowP + p + 1, colQ + p + 1, q - p - 1, rot.s, rot.tau);
+          // (A[p, j], A[q, j]) for q < j: row p against row q, inside the block now.
+          JacobiRotateStrided(rowP + q + 1, &work.At(q, q + 1), work.Ld(), blockEnd - q - 1, rot.s,
+                              rot.tau);
+          chain.push_back({q - blockStart, rot.s, rot.tau});
+          vRotations.Add(p, q, rot);
         }
-        if (!(std::fabs(apq) > threshold)) continue;
-        double h;
-        const TRotation rot = MakeRotation(apq, d[p], d[q], g, h);
-        z[static_cast<std::size_t>(p)] -= h;
-        z[static_cast<std::size_t>(q)] += h;
-        d[p] -= h;
-        d[q] += h;
-        apq = 0.0;
-        double* colQ = work.Column(q);
-        // (A[j, p], A[j, q]) for j < p: both columns.
-        JacobiRotate(colP, colQ, p, rot.s, rot.tau);
-        // (A[p, j], A[j, q]) for p < j < q: row p against column q.
-        JacobiRotate(rowP + p + 1, colQ + p + 1, q - p - 1, rot.s, rot.tau);
-        // (A[p, j], A[q, j]) for j > q: row p against row q.
-        JacobiRotateStrided(rowP + q + 1, &work.At(q, q + 1), work.Ld(), N - q - 1, rot.s, rot.tau);
-        JacobiRotate(EigVec + p * N, EigVec + q * N, N, rot.s, rot.tau);
+        JacobiRotateChain(rowP + blockEnd, &work.At(blockStart, blockEnd), work.Ld(), N - blockEnd,
+                          chain.data(), static_cast<std::ptrdiff_t>(chain.size()));
       }
       work.ScatterRow(p);
     }
+    vRotations.Apply();
     if (end == TJacobiEnd::kAborted) break;
     for (std::ptrdiff_t p = 0; p < N; ++p) {
       const auto i = static_cast<std::size_t>(p);

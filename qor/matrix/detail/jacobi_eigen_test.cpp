@@ -110,7 +110,7 @@ TEST_P(JacobiAgainstTextbook, BitIdenticalEigenpairsUpperTriangleAndStepCount) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Orders, JacobiAgainstTextbook, ::testing::Values(1, 2, 3, 5, 8, 17, 40));
+INSTANTIATE_TEST_SUITE_P(Orders, JacobiAgainstTextbook, ::testing::Values(1, 2, 3, 5, 8, 17, 40, 77));
 
 class JacobiInvariants : public ::testing::TestWithParam<int> {};
 

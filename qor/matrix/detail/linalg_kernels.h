@@ -18,6 +18,19 @@ void JacobiRotate(double* x, double* y, std::ptrdiff_t Length, double s, double 
 void JacobiRotateStrided(double* x, double* y, std::ptrdiff_t Stride, std::ptrdiff_t Length,
                          double s, double tau);
 
+// One Jacobi rotation of a chain: its target row (offset into each column) and its s and tau.
+struct TChainRotation {
+  std::ptrdiff_t Row;
+  double s;
+  double tau;
+};
+
+// For every column j < Count: the rotations Chain[0 .. Length-1], in order, each applied to the
+// pair (Head[j], Block[j * Ld + Row]) as in JacobiRotate. Head[j] takes part in every rotation
+// of its column, the block elements in one each.
+void JacobiRotateChain(double* Head, double* Block, std::ptrdiff_t Ld, std::ptrdiff_t Count,
+                       const TChainRotation* Chain, std::ptrdiff_t Length);
+
 // The plane rotation x' = x c + y s, y' = y c - x s.
 void PlaneRotate(double* x, double* y, std::ptrdiff_t Length, double c, double s);
 
