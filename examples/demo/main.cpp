@@ -6,5 +6,9 @@
 int main() {
   std::cout << "qormath demo\n============\n";
   demo::FrameSection(std::cout);
+  demo::ComplexSection(std::cout);
+  demo::SLineSection(std::cout);
+  demo::FormatSection(std::cout);
+  demo::ScalarSection(std::cout);
   return 0;
 }
