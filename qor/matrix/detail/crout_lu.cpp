@@ -9,6 +9,11 @@
 #include "qor/matrix/detail/step_hooks.h"
 
 namespace qor::detail {
+namespace {
+
+constexpr std::ptrdiff_t kFused = 4;  // columns of L applied in one pass
+
+}  // namespace
 
 bool RowScaleFactors(const double* a, int32_t n, std::vector<double>& Scale) {
   const std::ptrdiff_t N = n;
@@ -46,8 +51,22 @@ TCroutEnd CroutFactor(double* a, int32_t n, std::vector<int32_t>& Pivot, int32_t
     double* colJ = a + j * N;
     // Left-looking update: once a(k, j) has received its own terms it is final and its term
     // goes to every later row of the column, so each element sees its terms in k order.
-    for (std::ptrdiff_t k = 0; k < j; ++k)
-      SubtractScaled(colJ + k + 1, a + k * N + k + 1, N - k - 1, colJ[k]);
+    // Four columns k at a time: their multipliers a(k .. k+3, j) are finalised first (each
+    // takes the terms of the earlier ones among the four), then every later row takes the
+    // four terms in order in one pass.
+    std::ptrdiff_t k = 0;
+    for (; k + kFused <= j; k += kFused) {
+      const double* columns[kFused];
+      double factors[kFused];
+      for (std::ptrdiff_t t = 0; t < kFused; ++t) {
+        columns[t] = a + (k + t) * N;
+        for (std::ptrdiff_t u = 0; u < t; ++u) colJ[k + t] -= columns[u][k + t] * factors[u];
+        factors[t] = colJ[k + t];
+      }
+      for (std::ptrdiff_t t = 0; t < kFused; ++t) columns[t] += k + kFused;
+      SubtractScaled4(colJ + k + kFused, columns, N - k - kFused, factors);
+    }
+    for (; k < j; ++k) SubtractScaled(colJ + k + 1, a + k * N + k + 1, N - k - 1, colJ[k]);
     double big = 0.0;
     std::ptrdiff_t p = j;
     for (std::ptrdiff_t i = j; i < N; ++i) {

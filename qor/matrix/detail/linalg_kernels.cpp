@@ -132,6 +132,30 @@ QOR_VECTOR_CLONES void SubtractScaled(double* y, const double* x, std::ptrdiff_t
   ForEachTarget(y, x, Length, [Factor](auto& b, const auto& a) { b = b - Factor * a; });
 }
 
+QOR_VECTOR_CLONES void SubtractScaled4(double* y, const double* const Columns[4],
+                                       std::ptrdiff_t Length, const double Factors[4]) {
+  const double* x0 = Columns[0];
+  const double* x1 = Columns[1];
+  const double* x2 = Columns[2];
+  const double* x3 = Columns[3];
+  const double f0 = Factors[0], f1 = Factors[1], f2 = Factors[2], f3 = Factors[3];
+  std::ptrdiff_t k = 0;
+  for (; k + kLanes <= Length; k += kLanes) {
+    TLanes acc, a0, a1, a2, a3;
+    Load(acc, y + k);
+    Load(a0, x0 + k);
+    Load(a1, x1 + k);
+    Load(a2, x2 + k);
+    Load(a3, x3 + k);
+    acc = acc - f0 * a0;
+    acc = acc - f1 * a1;
+    acc = acc - f2 * a2;
+    acc = acc - f3 * a3;
+    Store(y + k, acc);
+  }
+  for (; k < Length; ++k) y[k] = (((y[k] - f0 * x0[k]) - f1 * x1[k]) - f2 * x2[k]) - f3 * x3[k];
+}
+
 QOR_VECTOR_CLONES void Scale(double* x, std::ptrdiff_t Length, double Factor) {
   ForEachElement(x, Length, [Factor](auto& a) { a = a * Factor; });
 }

@@ -40,6 +40,11 @@ void AddScaled(double* y, const double* x, std::ptrdiff_t Length, double Factor)
 // y[k] := y[k] - Factor * x[k].
 void SubtractScaled(double* y, const double* x, std::ptrdiff_t Length, double Factor);
 
+// Four SubtractScaled in a row, fused: y[k] := (((y[k] - f[0] x0[k]) - f[1] x1[k]) - f[2] x2[k])
+// - f[3] x3[k], with x_i = Columns[i]; each y[k] is read and written once.
+void SubtractScaled4(double* y, const double* const Columns[4], std::ptrdiff_t Length,
+                     const double Factors[4]);
+
 // x[k] := x[k] * Factor.
 void Scale(double* x, std::ptrdiff_t Length, double Factor);
 
