@@ -18,10 +18,11 @@ constexpr double kNegligibleFactor = 200.0;
 constexpr std::ptrdiff_t kPairBlock = 32;  // pairs (p, q) whose row-q updates are deferred
 
 // The working copy of A. Rotation (p, q) touches column p, column q, row p and row q of the
-// upper triangle; columns are contiguous in column-major order, rows are not. Row p is the
-// same for every pair of a row sweep, so it is gathered once into a contiguous buffer (PRow)
-// for the whole row; only row q stays strided. An odd leading dimension keeps a strided row
-// walk from landing on a single cache set.
+// upper triangle; columns are contiguous in column-major order, rows are not. Column p and
+// row p are the same for every pair of a row sweep, so they are gathered once into one
+// contiguous line (entry j < p from column p, entry j > p from row p; entry p unused) for the
+// whole row; only row q stays strided. An odd leading dimension keeps a strided row walk from
+// landing on a single cache set.
 class TJacobiWork {
  public:
   TJacobiWork(const double* A, int32_t n)
@@ -48,10 +49,13 @@ class TJacobiWork {
     return sm;
   }
 
-  void GatherRow(std::ptrdiff_t p) {
+  void GatherLine(std::ptrdiff_t p) {
+    for (std::ptrdiff_t j = 0; j < p; ++j) FPRow[static_cast<std::size_t>(j)] = At(j, p);
+    FPRow[static_cast<std::size_t>(p)] = 0.0;
     for (std::ptrdiff_t j = p + 1; j < FN; ++j) FPRow[static_cast<std::size_t>(j)] = At(p, j);
   }
-  void ScatterRow(std::ptrdiff_t p) {
+  void ScatterLine(std::ptrdiff_t p) {
+    for (std::ptrdiff_t j = 0; j < p; ++j) At(j, p) = FPRow[static_cast<std::size_t>(j)];
     for (std::ptrdiff_t j = p + 1; j < FN; ++j) At(p, j) = FPRow[static_cast<std::size_t>(j)];
   }
 
@@ -155,9 +159,8 @@ TJacobiEnd CyclicJacobi(double* A, int32_t n, double* EigVal, double* EigVec) {
     const double threshold =
         sweep <= kLastThresholdSweep ? kThresholdFraction * sm / (static_cast<double>(n) * n) : 0.0;
     for (std::ptrdiff_t p = 0; p + 1 < N && end != TJacobiEnd::kAborted; ++p) {
-      work.GatherRow(p);
+      work.GatherLine(p);
       double* rowP = work.PRow();
-      double* colP = work.Column(p);
       // Row q's part right of the current block is brought up to date only when the block
       // ends: each of those columns then takes the block's rotations in order on contiguous
       // rows, and no later pair reads those elements before that.
@@ -187,10 +190,10 @@ TJacobiEnd CyclicJacobi(double* A, int32_t n, double* EigVal, double* EigVec) {
           d[q] += h;
           apq = 0.0;
           double* colQ = work.Column(q);
-          // (A[j, p], A[j, q]) for j < p: both columns.
-          JacobiRotate(colP, colQ, p, rot.s, rot.tau);
-          // (A[p, j], A[j, q]) for p < j < q: row p against column q.
-          JacobiRotate(rowP + p + 1, colQ + p + 1, q - p - 1, rot.s, rot.tau);
+          // (A[j, p], A[j, q]) for j < p and (A[p, j], A[j, q]) for p < j < q: line p against
+          // column q. The pair at j = p is the unused line entry against column q's copy of
+          // A[p, q], which the line's scatter overwrites before anything reads it.
+          JacobiRotate(rowP, colQ, q, rot.s, rot.tau);
           // (A[p, j], A[q, j]) for q < j: row p against row q, inside the block now.
           JacobiRotateStrided(rowP + q + 1, &work.At(q, q + 1), work.Ld(), blockEnd - q - 1, rot.s,
                               rot.tau);
@@ -200,7 +203,7 @@ TJacobiEnd CyclicJacobi(double* A, int32_t n, double* EigVal, double* EigVec) {
         JacobiRotateChain(rowP + blockEnd, &work.At(blockStart, blockEnd), work.Ld(), N - blockEnd,
                           chain.data(), static_cast<std::ptrdiff_t>(chain.size()));
       }
-      work.ScatterRow(p);
+      work.ScatterLine(p);
     }
     vRotations.Apply();
     if (end == TJacobiEnd::kAborted) break;
