@@ -47,6 +47,11 @@ TEST_P(JacobiAgainstTextbook, BitIdenticalEigenpairsUpperTriangleAndStepCount) {
     EXPECT_TRUE(BitEqual(fast.d, d));
     EXPECT_TRUE(BitEqual(fast.v, v));
     EXPECT_TRUE(BitEqual(fast.a, a));
+    // The row-major textbook holds the same numbers, transposed in memory.
+    TDense rowMajor = input, dRow, vRow;
+    EXPECT_EQ(testing::TextbookJacobi<testing::TLayout::kRowMajor>(rowMajor, n, dRow, vRow), end);
+    EXPECT_TRUE(BitEqual(fast.d, dRow));
+    EXPECT_TRUE(BitEqual(fast.v, testing::Transposed(vRow, n, n)));
   }
 }
 

@@ -1,11 +1,14 @@
 // The cyclic Jacobi method written as a textbook writes it, for the tests and the benchmark:
-// element access by (row, column) on the full column-major buffer, each rotation's three
-// partial loops and the eigenvector update strided or not as they come. The library's solver
-// must reproduce it bit for bit, progress counts included.
+// element access by (row, column) on full square buffers, each rotation's three partial loops
+// and the eigenvector update strided or not as the layout makes them. The classic published
+// code keeps a and v as row-major two-dimensional arrays (TRowMajor); the column-major variant
+// matches the library's storage. Both perform the same operations, and the library's solver
+// must reproduce them bit for bit, progress counts included.
 #pragma once
 
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 
 #include "qor/frame/hooks.h"
 #include "qor/matrix/detail/dense_test_support.h"
@@ -13,9 +16,20 @@
 
 namespace qor::detail::testing {
 
-inline TJacobiEnd TextbookJacobi(TDense& a, std::ptrdiff_t n, TDense& d, TDense& v) {
-  auto A = [&](std::ptrdiff_t r, std::ptrdiff_t c) -> double& { return a[c * n + r]; };
-  auto V = [&](std::ptrdiff_t r, std::ptrdiff_t c) -> double& { return v[c * n + r]; };
+enum class TLayout : std::uint8_t { kColumnMajor, kRowMajor };
+
+// Element (r, c) of an n x n buffer in the given layout.
+template <TLayout Layout>
+std::ptrdiff_t At(std::ptrdiff_t r, std::ptrdiff_t c, std::ptrdiff_t n) {
+  return Layout == TLayout::kColumnMajor ? c * n + r : r * n + c;
+}
+
+// a: the symmetric input in Layout (its upper triangle is consumed); d and v receive the
+// eigenvalues and the eigenvectors (column k of v, in Layout).
+template <TLayout Layout = TLayout::kColumnMajor>
+TJacobiEnd TextbookJacobi(TDense& a, std::ptrdiff_t n, TDense& d, TDense& v) {
+  auto A = [&](std::ptrdiff_t r, std::ptrdiff_t c) -> double& { return a[At<Layout>(r, c, n)]; };
+  auto V = [&](std::ptrdiff_t r, std::ptrdiff_t c) -> double& { return v[At<Layout>(r, c, n)]; };
   TDense b(n), z(n, 0.0);
   d.assign(n, 0.0);
   v = testing::Identity(n);
