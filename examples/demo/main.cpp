@@ -10,5 +10,7 @@ int main() {
   demo::SLineSection(std::cout);
   demo::FormatSection(std::cout);
   demo::ScalarSection(std::cout);
+  demo::VectorSection(std::cout);
+  demo::MatrixSection(std::cout);
   return 0;
 }
