@@ -74,7 +74,9 @@ TEST(CalcEigVec, AbortBeforeTheCallIsClearedAbortDuringItStops) {
 
   testing::SetDense(a, detail::testing::RandomSymmetric(6, 8), 6, 6);
   MathFeedBackProc = [](double) { AbortMathProc = true; };
+  const double before = ProcStat;
   EXPECT_FALSE(CalcEigVec(&a));
+  EXPECT_EQ(ProcStat - before, 1.0);  // the first test; the first pair sees the flag
   MathFeedBackProc = nullptr;
   AbortMathProc = false;
 }

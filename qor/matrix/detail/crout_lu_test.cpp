@@ -121,29 +121,5 @@ TEST_P(CroutAgainstTextbook, FactorsAndInverseBitIdentical) {
 
 INSTANTIATE_TEST_SUITE_P(Orders, CroutAgainstTextbook, ::testing::Values(1, 2, 3, 7, 9, 16, 37));
 
-TEST(CroutFactor, ZeroRowFailsBeforeFactoring) {
-  TDense a = {1.0, 0.0, 2.0, 0.0};  // second row all zeros
-  const TDense before = a;
-  std::vector<int32_t> pivot;
-  int32_t parity = 1;
-  EXPECT_EQ(CroutFactor(a.data(), 2, pivot, parity, TCroutProgress::kSilent), TCroutEnd::kSingular);
-  EXPECT_EQ(a, before);
-}
-
-TEST(CroutFactor, PerColumnProgressCountsAndAborts) {
-  TDense a = testing::RandomMatrix(5, 5, 3);
-  std::vector<int32_t> pivot;
-  int32_t parity = 1;
-  const double before = ProcStat;
-  ASSERT_EQ(CroutFactor(a.data(), 5, pivot, parity, TCroutProgress::kPerColumn),
-            TCroutEnd::kFactored);
-  EXPECT_EQ(ProcStat - before, 5.0);
-  AbortMathProc = true;
-  EXPECT_EQ(CroutFactor(a.data(), 5, pivot, parity, TCroutProgress::kPerColumn),
-            TCroutEnd::kAborted);
-  EXPECT_EQ(CroutInverse(a.data(), 5, pivot, a.data()), TCroutEnd::kAborted);
-  AbortMathProc = false;
-}
-
 }  // namespace
 }  // namespace qor::detail
