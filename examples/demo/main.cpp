@@ -12,5 +12,6 @@ int main() {
   demo::ScalarSection(std::cout);
   demo::VectorSection(std::cout);
   demo::MatrixSection(std::cout);
+  demo::PcaSection(std::cout);
   return 0;
 }

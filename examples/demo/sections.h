@@ -12,5 +12,6 @@ void FormatSection(std::ostream& Out);
 void ScalarSection(std::ostream& Out);
 void VectorSection(std::ostream& Out);
 void MatrixSection(std::ostream& Out);
+void PcaSection(std::ostream& Out);
 
 }  // namespace demo

@@ -36,6 +36,9 @@ namespace qor {
 
 class TVector;
 
+// The four matrix norms of TMatrix::Norm.
+enum TNormType : std::uint8_t { ntColwise, ntRowwise, ntSpectral, ntFrobenius };
+
 // A user-defined distance between two objects (rows) of a matrix.
 using TOnCalcDistanceEvent =
     std::function<void(TObject* Sender, int32_t Row1, int32_t Row2, double& Distance)>;
@@ -246,6 +249,52 @@ class TMatrix : public TComponent,
   bool Square(TMatrix* MatRes, double Norm, int32_t NThreads);
   // Square with NThreads = ProcessorCount().
   bool Square(TMatrix* MatRes, double Norm);
+
+  // ---- Decompositions, inverse and norms (decomp.cpp) ---------------------------------------
+  //
+  // a(i, j) below is the element in row i, column j, i.e. element (j, i) of this component; n
+  // is the order of a square matrix. Sums subtract or add one term at a time in increasing
+  // index, rounded to double after each. A pivot below 1e-100 in magnitude counts as zero.
+  // Matrices passed in must be distinct from this one (and from each other); a nil, shared or
+  // non-square argument gives false (0 for Determinant) with nothing written. A matrix holding
+  // NaN or an infinity is refused the same way by LUdecomposition, Determinant and Invert.
+
+  // Crout's method with implicit row scaling: MatU := a copy of A (Clone), factored in place;
+  // MatL := n x n zeros, then, on success, the unit lower factor (stored through SetVal, as
+  // are the zeros that replace it in MatU). L U equals A with its rows exchanged in pivot
+  // order; NumPerm is +1 or -1, the parity of the exchanges. False for a zero row or a pivot
+  // below 1e-100 (MatL then holds zeros, MatU the partly factored values). A is unchanged.
+  bool LUdecomposition(TMatrix* MatL, TMatrix* MatU, int32_t& NumPerm);
+  // A = L Lᵀ: Lᵀ's off-diagonal part is written into A's strict upper triangle (A's diagonal
+  // and lower triangle stay, A does not notify); MatL is resized to n x n keeping its elements
+  // and receives L's lower triangle and diagonal through SetVal. False, with MatL as it was,
+  // as soon as a diagonal sum is not positive (A's upper triangle then partly written).
+  bool CholeskyDecomp(TMatrix* MatL);
+  // NumPerm times the product of U's diagonal (in order, rounded after each product) from
+  // LUdecomposition; 0 when that fails or A is not square. The 0 x 0 matrix gives 1.
+  double Determinant() const;
+  // A := A⁻¹ through the Crout factors, solving for each column of the identity; notifies on
+  // success. Before each column of the factorisation and of the solution ProcStat grows by 1,
+  // MathFeedBackProc is called and AbortMathProc polled (also once before the scaling); an
+  // abort, a zero row or a pivot below 1e-100 gives false, A then holding the partly factored
+  // values (or, when the scaling fails or the input is not finite, its own). False for a non-
+  // square or empty A. Lack of memory raises EQORMatrixError with the heap message.
+  bool Invert();
+  // D⁻¹ A D similarity scaling: each pass divides row i and multiplies column i by
+  // sqrt(r / c), r and c the off-diagonal absolute sums of row and column i, and passes repeat
+  // until every factor of a pass stays below 1.05 (at most 100 passes). Rows or columns whose
+  // off-diagonal part is zero are left alone. No notification; false only for a non-square A.
+  bool Balance();
+  // ntColwise: the largest column sum of |a|; ntRowwise: the largest row sum; ntFrobenius:
+  // sqrt of the sum of all squares (column by column); ntSpectral: the largest singular value
+  // from the library's singular value decomposition (counting its steps in ProcStat). Empty
+  // matrices give 0. ntSpectral raises EQORMatrixError "near singular covariance matrix" when
+  // the decomposition does not converge or is aborted.
+  double Norm(TNormType nt) const;
+  // HatMat := A (AᵀA)⁻¹ Aᵀ (NrOfRows x NrOfRows) through Transpose, Multiply (A notifies once,
+  // as products do) and Invert; false,
+  // with HatMat untouched, when AᵀA cannot be inverted or HatMat is nil or A itself.
+  bool CalcHatMatrix(TMatrix* HatMat);
 
   // ---- Checksum ------------------------------------------------------------------------------
 
