@@ -1,4 +1,5 @@
-// Compensated summation against plain summation, and the platform's number layouts.
+// Compensated summation against plain summation, the platform's number layouts and a few
+// base-layer helpers.
 #include <iomanip>
 
 #include "qor/qormath.h"
@@ -24,6 +25,22 @@ void FrameSection(std::ostream& Out) {
   for (long double x : {1234.0L, -0.000125L, 6.02214076e23L})
     Out << "  fixed " << qor::StrFloat(x, 14, 4) << "   exponential " << qor::StrFloat(x, 14, -1)
         << "\n";
+
+  Out << "\n-- Base-layer helpers --\n";
+  Out << "  CRC-32 of \"123456789\": " << std::hex << std::uppercase << qor::CalcCRC32("123456789")
+      << std::dec << std::nouppercase << " (check value CBF43926)\n";
+  const std::string Attributes = "sig=\"Q\"  vers=\"1.000\" id=\"m1\"";
+  Out << "  tokens of " << Attributes << ":";
+  for (const std::string& Token : qor::Tokenize(Attributes)) Out << " [" << Token << "]";
+  Out << "\n";
+  qor::TBitFld Used(10);
+  for (int32_t Ix : {1, 2, 3, 7}) Used.SetBit(Ix, true);
+  qor::TBitFld Failed(10);
+  Failed.SetBit(2, true);
+  Used.CombineWith(Failed, qor::loAndNot);
+  Out << "  bit field {1,2,3,7} and not {2}: ";
+  for (int32_t Ix = 0; Ix < Used.Size(); ++Ix) Out << (Used.GetBit(Ix) ? '1' : '0');
+  Out << " (" << Used.CountTrueBits() << " set, first " << Used.FirstTrueBit() << ")\n";
 }
 
 }  // namespace demo

@@ -8,5 +8,7 @@ int main() {
   demo::FrameSection(std::cout);
   demo::ComplexSection(std::cout);
   demo::SLineSection(std::cout);
+  demo::FormatSection(std::cout);
+  demo::ScalarSection(std::cout);
   return 0;
 }

@@ -8,5 +8,7 @@ namespace demo {
 void FrameSection(std::ostream& Out);
 void ComplexSection(std::ostream& Out);
 void SLineSection(std::ostream& Out);
+void FormatSection(std::ostream& Out);
+void ScalarSection(std::ostream& Out);
 
 }  // namespace demo

@@ -1,0 +1,113 @@
+#include "qor/matrix/detail/square_kernel.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <limits>
+#include <thread>
+#include <vector>
+
+#include "qor/matrix/detail/kernel_test_support.h"
+
+namespace qor::detail {
+namespace {
+
+using testing::AllLevels;
+using testing::BitMismatches;
+using testing::OrderSensitiveData;
+using testing::TLevelScope;
+
+struct TShape {
+  std::int64_t Rows, Cols;
+};
+
+// The documented loop: upper triangle from +0 in increasing row order, divided, mirrored.
+std::vector<double> ReferenceSquare(const std::vector<double>& A, TShape S, std::int64_t Lda,
+                                    double Norm) {
+  std::vector<double> Result(static_cast<std::size_t>(S.Cols * S.Cols));
+  for (std::int64_t i = 0; i < S.Cols; ++i)
+    for (std::int64_t j = i; j < S.Cols; ++j) {
+      double Sum = 0;
+      for (std::int64_t r = 0; r < S.Rows; ++r) Sum = Sum + A[i * Lda + r] * A[j * Lda + r];
+      Result[j * S.Cols + i] = Result[i * S.Cols + j] = Sum / Norm;
+    }
+  return Result;
+}
+
+// Ways of splitting the columns a caller might use: all at once, one granule at a time, one
+// column at a time, and uneven ranges that cut through tiles.
+std::vector<std::vector<std::int64_t>> Partitions(std::int64_t Cols, std::int64_t Granule) {
+  std::vector<std::vector<std::int64_t>> All{{0, Cols}, {}, {}, {0}};
+  for (std::int64_t c = 0; c < Cols; c += Granule) All[1].push_back(c);
+  for (std::int64_t c = 0; c < Cols; ++c) All[2].push_back(c);
+  for (std::int64_t Cut : {3, 7, 31, 50}) All[3].push_back(std::min(Cut, Cols));
+  for (std::size_t p = 1; p < All.size(); ++p) All[p].push_back(Cols);
+  return All;
+}
+
+class SquareKernelTest : public ::testing::TestWithParam<TSimdLevel> {};
+
+TEST_P(SquareKernelTest, EveryPartitionIsBitIdenticalToTheDocumentedLoop) {
+  const TLevelScope Scope(GetParam());
+  if (!Scope.Supported) GTEST_SKIP() << "processor lacks this level";
+  // Empty, single row or column, remainders of every tile shape, and more rows than one
+  // packed block holds.
+  for (const TShape S : {TShape{0, 5}, TShape{7, 0}, TShape{1, 1}, TShape{5, 1}, TShape{1, 30},
+                         TShape{37, 23}, TShape{300, 50}, TShape{600, 61}}) {
+    SCOPED_TRACE(::testing::Message() << S.Rows << " x " << S.Cols);
+    const std::int64_t Lda = S.Rows + 1;
+    std::vector<double> A = OrderSensitiveData(static_cast<std::size_t>(Lda * S.Cols), 3);
+    const double Norm = 3;  // a divisor that rounds
+    const std::vector<double> Expected = ReferenceSquare(A, S, Lda, Norm);
+    for (const std::vector<std::int64_t>& Bounds : Partitions(S.Cols, SquareGranule())) {
+      std::vector<double> Result(Expected.size(), -1.0);
+      for (std::size_t p = 0; p + 1 < Bounds.size(); ++p)
+        SquareColumns(S.Rows, S.Cols, A.data(), Lda, Norm, Result.data(), S.Cols, Bounds[p],
+                      Bounds[p + 1]);
+      EXPECT_EQ(BitMismatches(Result, Expected), 0) << Bounds.size() - 1 << " ranges";
+    }
+  }
+}
+
+TEST_P(SquareKernelTest, ConcurrentRangesGiveTheSerialResult) {
+  const TLevelScope Scope(GetParam());
+  if (!Scope.Supported) GTEST_SKIP() << "processor lacks this level";
+  const TShape S{400, 90};
+  const std::vector<double> A = OrderSensitiveData(static_cast<std::size_t>(S.Rows * S.Cols), 5);
+  std::vector<double> Result(static_cast<std::size_t>(S.Cols * S.Cols));
+  // Three threads take one granule at a time from a shared counter.
+  std::atomic<std::int64_t> Next{0};
+  {
+    std::vector<std::jthread> Workers;
+    for (int t = 0; t < 3; ++t)
+      Workers.emplace_back([&] {
+        for (std::int64_t Lo; (Lo = Next.fetch_add(SquareGranule())) < S.Cols;)
+          SquareColumns(S.Rows, S.Cols, A.data(), S.Rows, 1.0, Result.data(), S.Cols, Lo,
+                        std::min(Lo + SquareGranule(), S.Cols));
+      });
+  }
+  EXPECT_EQ(BitMismatches(Result, ReferenceSquare(A, S, S.Rows, 1.0)), 0);
+}
+
+TEST_P(SquareKernelTest, HandComputedScaledCrossProducts) {
+  const TLevelScope Scope(GetParam());
+  if (!Scope.Supported) GTEST_SKIP() << "processor lacks this level";
+  // Columns (1, 3) and (2, 4): cross products 10, 14, 20, halved.
+  const double A[] = {1, 3, 2, 4};
+  double S[4];
+  SquareColumns(2, 2, A, 2, 2.0, S, 2, 0, 2);
+  EXPECT_EQ(std::vector<double>(S, S + 4), (std::vector<double>{5, 7, 7, 10}));
+  // Norm 0 divides exactly as the scalar division does.
+  SquareColumns(2, 2, A, 2, 0.0, S, 2, 0, 2);
+  EXPECT_EQ(S[0], std::numeric_limits<double>::infinity());
+  // No rows: every element is 0 / Norm.
+  SquareColumns(0, 2, A, 1, -4.0, S, 2, 0, 2);
+  for (double Value : S)
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(Value), std::bit_cast<std::uint64_t>(-0.0));
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, SquareKernelTest, AllLevels, testing::LevelCaseName);
+
+}  // namespace
+}  // namespace qor::detail
