@@ -89,13 +89,18 @@ TEST(CombSortLines, SortsWithTheDocumentedExchangesAndLeavesTiesAlone) {
   EXPECT_FALSE(Sort(true));
 }
 
-TEST(CombSortLines, RowAndColumnExchangesTouchOnlyTheirRange) {
-  // 3 columns x 2 rows: (1 2) (3 4) (5 6).
-  std::vector<int32_t> Cells{1, 2, 3, 4, 5, 6};
-  ExchangeRowCells(Cells.data(), 2, 1, 2, 2, 3);
-  EXPECT_EQ(Cells, (std::vector<int32_t>{1, 2, 4, 3, 6, 5}));
-  ExchangeColumnCells(Cells.data(), 2, 1, 3, 2, 2);
-  EXPECT_EQ(Cells, (std::vector<int32_t>{1, 5, 4, 3, 6, 2}));
+TEST(SortLinesByKey, ExchangesStayInTheirRangeAndCarryAnOutsideKey) {
+  // 3 columns x 3 rows: (3 1 2) (30 10 20) (300 100 200); key column 1 lies outside 2..3.
+  std::vector<int32_t> Cells{3, 1, 2, 30, 10, 20, 300, 100, 200};
+  int32_t Exchanges = 0;
+  EXPECT_TRUE(SortLinesByKey(Cells.data(), 3, TLines::Rows, 1, true, 1, 3, 2, 3,
+                             [&](int32_t, int32_t) { ++Exchanges; }));
+  EXPECT_EQ(Cells, (std::vector<int32_t>{1, 2, 3, 10, 20, 30, 100, 200, 300}));
+  EXPECT_EQ(Exchanges, 2);
+  // Columns 1..3 by row 2, descending, moving rows 1..2 only; row 3 stays.
+  EXPECT_TRUE(SortLinesByKey(Cells.data(), 3, TLines::Columns, 2, false, 1, 3, 1, 2,
+                             [](int32_t, int32_t) {}));
+  EXPECT_EQ(Cells, (std::vector<int32_t>{100, 200, 3, 10, 20, 30, 1, 2, 300}));
 }
 
 }  // namespace

@@ -9,6 +9,9 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
+
+#include "qor/matrix/detail/line_stats.h"
 
 namespace qor::detail {
 
@@ -34,30 +37,30 @@ bool CombSortLines(int32_t Low, int32_t High, OutOfOrderPair&& OutOfOrder,
   return true;
 }
 
-// Exchanges rows r1 and r2 (1-based) in the columns LowCol..HighCol of a column-major buffer
-// with NRows rows per column.
-template <class T>
-void ExchangeRowCells(T* Data, int64_t NRows, int32_t r1, int32_t r2, int32_t LowCol,
-                      int32_t HighCol) {
-  for (int32_t c = LowCol; c <= HighCol; ++c) {
-    T* Column = Data + (c - 1) * NRows;
-    const T Kept = Column[r1 - 1];
-    Column[r1 - 1] = Column[r2 - 1];
-    Column[r2 - 1] = Kept;
-  }
-}
-
-// Exchanges columns c1 and c2 (1-based) in the rows LowRow..HighRow.
-template <class T>
-void ExchangeColumnCells(T* Data, int64_t NRows, int32_t c1, int32_t c2, int32_t LowRow,
-                         int32_t HighRow) {
-  T* First = Data + (c1 - 1) * NRows;
-  T* Second = Data + (c2 - 1) * NRows;
-  for (int32_t r = LowRow - 1; r < HighRow; ++r) {
-    const T Kept = First[r];
-    First[r] = Second[r];
-    Second[r] = Kept;
-  }
+// Sorts lines LowLine..HighLine of a column-major buffer with NRows rows per column (rows
+// when Lines is TLines::Rows, else columns) by their element in line KeyIx of the other
+// dimension. An exchange swaps the two lines over LowOther..HighOther and, when the key line
+// lies outside that range, in the key line too, then calls Exchanged(i, j).
+template <class T, class ExchangeReport>
+bool SortLinesByKey(T* Cells, int64_t NRows, TLines Lines, int32_t KeyIx, bool Ascending,
+                    int32_t LowLine, int32_t HighLine, int32_t LowOther, int32_t HighOther,
+                    ExchangeReport&& Exchanged) {
+  const auto Cell = [Cells, NRows, Lines](int32_t Line, int32_t Other) -> T& {
+    return Lines == TLines::Rows ? Cells[(Other - 1) * NRows + (Line - 1)]
+                                 : Cells[(Line - 1) * NRows + (Other - 1)];
+  };
+  const bool KeyOutside = KeyIx < LowOther || KeyIx > HighOther;
+  return CombSortLines(
+      LowLine, HighLine,
+      [&](int32_t i, int32_t j) {
+        const T a = Cell(i, KeyIx), b = Cell(j, KeyIx);
+        return Ascending ? a > b : a < b;
+      },
+      [&](int32_t i, int32_t j) {
+        for (int32_t o = LowOther; o <= HighOther; ++o) std::swap(Cell(i, o), Cell(j, o));
+        if (KeyOutside) std::swap(Cell(i, KeyIx), Cell(j, KeyIx));
+        Exchanged(i, j);
+      });
 }
 
 }  // namespace qor::detail

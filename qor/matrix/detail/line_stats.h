@@ -1,12 +1,12 @@
 // Reductions and element transforms applied to every column or every row of a whole
 // column-major buffer of NCols x NRows elements (the layout of cell_block.h).
 //
-// A column is contiguous and is folded down its rows. A row is strided; instead of walking it,
-// the rows are folded all at once, column by column, into one accumulator per row, which
-// streams through memory and vectorises across the independent rows while each row still sees
-// its elements in column order, so the result is bit-identical to folding the row on its own.
-// Buffers without elements produce results of length 0 (no rows or no columns to report on)
-// or per-line results over zero elements.
+// A column is contiguous and is folded down its rows, several columns side by side. A row is
+// strided; instead of walking it, the rows are folded all at once, column by column, into one
+// accumulator per row, which streams through memory and vectorises across the independent rows
+// while each row still sees its elements in column order, so the result is bit-identical to folding
+// the row on its own. Buffers without elements produce results of length 0 (no rows or no columns
+// to report on) or per-line results over zero elements.
 #pragma once
 
 #include <cmath>
@@ -14,6 +14,8 @@
 #include <span>
 #include <vector>
 
+#include "qor/frame/constants.h"
+#include "qor/frame/enums.h"
 #include "qor/matrix/detail/block_stats.h"
 
 namespace qor::detail {
@@ -35,15 +37,30 @@ std::vector<Acc> FoldLines(const T* Data, int32_t NCols, int32_t NRows, TLines L
                            const Acc& Start, Step&& Advance) {
   std::vector<Acc> Result(static_cast<size_t>(LineCount(Lines, NCols, NRows)), Start);
   if (NCols == 0 || NRows == 0) return Result;
-  for (int32_t c = 0; c < NCols; ++c) {
-    const T* Column = Data + static_cast<int64_t>(c) * NRows;
-    if (Lines == TLines::Columns) {
-      Acc& Line = Result[static_cast<size_t>(c)];
-      for (int32_t r = 0; r < NRows; ++r) Advance(Line, Column[r]);
-    } else {
+  if (Lines == TLines::Rows) {
+    for (int32_t c = 0; c < NCols; ++c) {
+      const T* Column = Data + static_cast<int64_t>(c) * NRows;
       Acc* Rows = Result.data();
       for (int32_t r = 0; r < NRows; ++r) Advance(Rows[r], Column[r]);
     }
+    return Result;
+  }
+  // Columns go in groups whose accumulators advance side by side, so the additions of
+  // different columns overlap instead of each waiting for its predecessor.
+  constexpr int32_t kGroup = 4;
+  int32_t c = 0;
+  for (; c + kGroup <= NCols; c += kGroup) {
+    const T* Column = Data + static_cast<int64_t>(c) * NRows;
+    Acc Group[kGroup];
+    for (int32_t k = 0; k < kGroup; ++k) Group[k] = Start;
+    for (int32_t r = 0; r < NRows; ++r)
+      for (int32_t k = 0; k < kGroup; ++k) Advance(Group[k], Column[k * NRows + r]);
+    for (int32_t k = 0; k < kGroup; ++k) Result[static_cast<size_t>(c + k)] = Group[k];
+  }
+  for (; c < NCols; ++c) {
+    const T* Column = Data + static_cast<int64_t>(c) * NRows;
+    Acc& Line = Result[static_cast<size_t>(c)];
+    for (int32_t r = 0; r < NRows; ++r) Advance(Line, Column[r]);
   }
   return Result;
 }
@@ -91,6 +108,31 @@ std::vector<double> LineMeans(const T* Data, int32_t NCols, int32_t NRows, TLine
   const int32_t n = LineLength(Lines, NCols, NRows);
   for (double& Mean : Result) Mean = n == 0 ? 0.0 : Mean / n;
   return Result;
+}
+
+// Minimum (from uc_MaxDouble, strictly smaller replaces), maximum (from -uc_MaxDouble,
+// strictly larger replaces), sum or mean (sum / line length, 0 for lines without elements) of
+// every line, as doubles.
+template <class T>
+std::vector<double> EdgeLines(const T* Data, int32_t NCols, int32_t NRows, TLines Lines,
+                              TEdgeOp EdgeOp) {
+  switch (EdgeOp) {
+    case eoMinimum:
+      return FoldLines(Data, NCols, NRows, Lines, uc_MaxDouble, [](double& Min, T Element) {
+        const double x = static_cast<double>(Element);
+        if (x < Min) Min = x;
+      });
+    case eoMaximum:
+      return FoldLines(Data, NCols, NRows, Lines, -uc_MaxDouble, [](double& Max, T Element) {
+        const double x = static_cast<double>(Element);
+        if (x > Max) Max = x;
+      });
+    case eoSum:
+      return FoldLines(Data, NCols, NRows, Lines, 0.0,
+                       [](double& Sum, T x) { Sum += static_cast<double>(x); });
+    default:
+      return LineMeans(Data, NCols, NRows, Lines);
+  }
 }
 
 // Every line with a positive variance becomes (x - mean) / sqrt(variance); lines of zero
