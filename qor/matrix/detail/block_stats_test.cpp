@@ -7,8 +7,6 @@
 #include <limits>
 #include <vector>
 
-#include "qor/matrix/detail/line_stats.h"
-
 namespace qor::detail {
 namespace {
 
@@ -31,19 +29,6 @@ struct TGrid {
   }
   TCellBlock<const T> Whole() const { return WholeBlock<const T>(Cells.data(), NCols, NRows); }
 };
-
-TEST(BlockMeanVar, VarianceIsOneBelowThreeValuesAndUnbiasedAbove) {
-  const TGrid<double> g{{1, 2}, {3, 4}};
-  const TMeanVar Two = BlockMeanVar(g.Block(1, 1, 1, 2));
-  EXPECT_EQ(Two.Mean, 1.5);
-  EXPECT_EQ(Two.Variance, 1.0);
-  const TMeanVar Four = BlockMeanVar(g.Whole());
-  EXPECT_EQ(Four.Mean, 2.5);
-  EXPECT_NEAR(Four.Variance, 5.0 / 3.0, 4 * kEps);
-  const TMeanVar Empty = BlockMeanVar(g.Block(1, 0, 1, 2));
-  EXPECT_EQ(Empty.Mean, 0);
-  EXPECT_EQ(Empty.Variance, 0);
-}
 
 TEST(BlockMeanVar, IntegerElementsGiveTheSameMoments) {
   const TGrid<int32_t> i{{1, 2}, {3, 4}};
@@ -99,45 +84,6 @@ TEST(Correlate, PerfectLinesAndDegenerateCases) {
   EXPECT_NEAR(CorrelateBuffers(x.data(), z.data(), 4), -1.0, Tolerance);
   EXPECT_EQ(CorrelateBuffers(x.data(), c.data(), 4), 0.0);  // Syy = 0
   EXPECT_EQ(CorrelateBuffers(x.data(), y.data(), 2), 0.0);  // fewer than 3 pairs
-}
-
-// Folding the rows all at once must give each row exactly what a plain walk along it gives.
-TEST(LineStats, RowFoldsAreBitIdenticalToWalkingEachRow) {
-  std::vector<double> Cells;
-  const int32_t NCols = 7, NRows = 13;
-  for (int32_t i = 0; i < NCols * NRows; ++i) Cells.push_back(std::ldexp(1.0 + i % 5, i % 11) / 3);
-  const std::vector<TMeanVar> Rows = LineMeanVars(Cells.data(), NCols, NRows, TLines::Rows);
-  ASSERT_EQ(Rows.size(), static_cast<size_t>(NRows));
-  for (int32_t r = 0; r < NRows; ++r) {
-    const TMeanVar Walked =
-        BlockMeanVar(TCellBlock<const double>{Cells.data(), NRows, 1, NCols, r + 1, r + 1});
-    EXPECT_EQ(Rows[static_cast<size_t>(r)].Mean, Walked.Mean);
-    EXPECT_EQ(Rows[static_cast<size_t>(r)].Variance, Walked.Variance);
-  }
-}
-
-TEST(LineStats, StandardizedColumnsHaveMeanZeroAndVarianceOne) {
-  TGrid<double> g{{1, 2, 4, 8, 16}, {-3, 0.5, 7, 7, 1}, {5, 5, 5, 5, 5}};
-  const std::vector<TMeanVar> Before =
-      StandardizeLines(g.Cells.data(), g.NCols, g.NRows, TLines::Columns);
-  EXPECT_EQ(Before[2].Variance, 0);
-  const std::vector<TMeanVar> After =
-      LineMeanVars(g.Cells.data(), g.NCols, g.NRows, TLines::Columns);
-  const double Tolerance = 64 * kEps * g.NRows;
-  for (int c = 0; c < 2; ++c) {
-    EXPECT_NEAR(After[static_cast<size_t>(c)].Mean, 0, Tolerance);
-    EXPECT_NEAR(After[static_cast<size_t>(c)].Variance, 1, Tolerance);
-  }
-  EXPECT_EQ(g.Cells[10], 5.0);  // the constant column stays
-}
-
-TEST(LineStats, MeanCentringTwiceChangesNothing) {
-  TGrid<double> g{{1, 2, 4}, {8, 0.5, 3}};
-  MeanCenterLines(g.Cells.data(), g.NCols, g.NRows, TLines::Rows);
-  const std::vector<double> Once = g.Cells;
-  const std::vector<double> Means = MeanCenterLines(g.Cells.data(), g.NCols, g.NRows, TLines::Rows);
-  for (size_t i = 0; i < Once.size(); ++i) EXPECT_EQ(g.Cells[i], Once[i]);
-  for (double Mean : Means) EXPECT_EQ(Mean, 0.0);
 }
 
 }  // namespace
