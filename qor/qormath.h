@@ -41,3 +41,5 @@
 #include "qor/math1/select.h"
 #include "qor/math1/sorting.h"
 #include "qor/sline/sline.h"
+#include "qor/vector/int_vector.h"
+#include "qor/vector/vector.h"

@@ -10,5 +10,6 @@ int main() {
   demo::SLineSection(std::cout);
   demo::FormatSection(std::cout);
   demo::ScalarSection(std::cout);
+  demo::VectorSection(std::cout);
   return 0;
 }

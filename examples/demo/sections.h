@@ -10,5 +10,6 @@ void ComplexSection(std::ostream& Out);
 void SLineSection(std::ostream& Out);
 void FormatSection(std::ostream& Out);
 void ScalarSection(std::ostream& Out);
+void VectorSection(std::ostream& Out);
 
 }  // namespace demo

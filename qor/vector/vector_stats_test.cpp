@@ -1,0 +1,185 @@
+#include "qor/vector/vector_stats.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "qor/frame/errors.h"
+#include "qor/vector/int_vector.h"
+#include "qor/vector/vector.h"
+
+namespace qor {
+namespace {
+
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
+
+// A few roundings of a handful of terms.
+constexpr double kTol = 16 * DBL_EPSILON;
+
+template <class Vec>
+class VectorStatsTest : public ::testing::Test {
+ protected:
+  // Components are not movable, so they come on the heap.
+  static std::unique_ptr<Vec> Make(std::vector<typename Vec::TElem> Values) {
+    auto V = std::make_unique<Vec>();
+    V->AssignArray(Values);
+    return V;
+  }
+};
+using VectorTypes = ::testing::Types<TVector, TIntVector>;
+TYPED_TEST_SUITE(VectorStatsTest, VectorTypes);
+
+TYPED_TEST(VectorStatsTest, MeanVarReportsVarianceOneBelowThreeElements) {
+  double Mean = 0, Variance = 0;
+  this->Make({1, 5})->MeanVar(0, 0, Mean, Variance);
+  EXPECT_EQ(Mean, 3);
+  EXPECT_EQ(Variance, 1);  // not the sample variance 8
+  this->Make({7})->MeanVar(0, 0, Mean, Variance);
+  EXPECT_EQ(Mean, 7);
+  EXPECT_EQ(Variance, 1);
+  this->Make({1, 2, 4})->MeanVar(0, 0, Mean, Variance);
+  EXPECT_NEAR(Mean, 7.0 / 3, kTol * 7 / 3);
+  EXPECT_NEAR(Variance, 7.0 / 3, kTol * 7 / 3);
+  this->Make({9, 1, 2, 4, 9})->MeanVar(2, 4, Mean, Variance);  // the range, not the vector
+  EXPECT_NEAR(Variance, 7.0 / 3, kTol * 7 / 3);
+  this->Make({5, 5, 5})->MeanVar(0, 0, Mean, Variance);
+  EXPECT_EQ(Variance, 0);
+}
+
+TYPED_TEST(VectorStatsTest, MomentsMatchTheirClosedForms) {
+  // 1, 2, 3, 4, 10: mean 4, deviations -3 -2 -1 0 6, sum d^2 = 50, sum d^3 = 180,
+  // sum d^4 = 1394, sd^2 = 50/4 = 12.5.
+  const auto V = this->Make({1, 2, 3, 4, 10});
+  double Skew = 0, Kurt = 0;
+  int32_t n = 0;
+  V->SkewKurtIntern(0, 0, Skew, Kurt, n);
+  EXPECT_EQ(n, 5);
+  const double S = 180.0 / 5 / std::pow(12.5, 1.5);
+  const double K = 1394.0 / 5 / (12.5 * 12.5) - 3;
+  EXPECT_NEAR(Skew, S, kTol * S);
+  EXPECT_NEAR(Kurt, K, kTol);
+  V->SkewKurtSample(0, 0, Skew, Kurt);
+  // n^2/((n-1)(n-2)) = 25/12; (K+3) n^2 (n+1)/((n-1)(n-2)(n-3)) - 3 (n-1)^2/((n-2)(n-3)).
+  EXPECT_NEAR(Skew, 25.0 / 12 * S, kTol * S);
+  EXPECT_NEAR(Kurt, (K + 3) * 25 * 6 / 24 - 8, 8 * kTol);
+}
+
+TYPED_TEST(VectorStatsTest, MomentsOfShortOrConstantRanges) {
+  double Skew = -1, Kurt = -1;
+  this->Make({1, 2, 9})->SkewKurtSample(0, 0, Skew, Kurt);
+  EXPECT_EQ(Skew, 0);
+  EXPECT_EQ(Kurt, 0);
+  this->Make({4, 4, 4, 4})->SkewKurt(0, 0, Skew, Kurt);  // sd = 0 leaves the raw sums, 0
+  EXPECT_EQ(Skew, 0);
+  EXPECT_EQ(Kurt, 0);
+}
+
+TYPED_TEST(VectorStatsTest, GeometricAndHarmonicMeans) {
+  EXPECT_NEAR(this->Make({2, 8})->GeometricMean(0, 0), 4, 4 * kTol);
+  EXPECT_EQ(this->Make({2, 0, 8})->GeometricMean(0, 0), 0);
+  EXPECT_NEAR(this->Make({1, 2, 4})->HarmonicMean(0, 0), 12.0 / 7, kTol);
+  auto V = this->Make({2, 0, -1});
+  V->SetName("g");
+  // The negative element after the zero is still reached.
+  EXPECT_THAT([&] { V->GeometricMean(0, 0); },
+              ThrowsMessage<EQORVectorError>(
+                  StrEq("Component \"g\": negative argument passed to GeometricMean")));
+  EXPECT_THAT([&] { V->HarmonicMean(1, 2); },
+              ThrowsMessage<EQORVectorError>(
+                  StrEq("Component \"g\": negative or zero argument passed to HarmonicMean")));
+}
+
+TYPED_TEST(VectorStatsTest, MinMaxKeepsTheFirstIndexOfTies) {
+  const auto V = this->Make({4, 1, 7, 1, 7});
+  typename TypeParam::TElem Lo = 0, Hi = 0;
+  int32_t LoIx = -1, HiIx = -1;
+  V->MinMax(0, 0, Lo, Hi, LoIx, HiIx);
+  EXPECT_EQ(Lo, 1);
+  EXPECT_EQ(Hi, 7);
+  EXPECT_EQ(LoIx, 2);
+  EXPECT_EQ(HiIx, 3);
+  V->MinMax(4, 9, Lo, Hi);
+  EXPECT_EQ(Lo, 1);
+  EXPECT_EQ(Hi, 7);
+  EXPECT_EQ(V->Sum(2, 4), 9);
+}
+
+TYPED_TEST(VectorStatsTest, IsDichotomous) {
+  typename TypeParam::TElem v1 = -1, v2 = -1;
+  EXPECT_TRUE(this->Make({5, 5, 5})->IsDichotomous(v1, v2));
+  EXPECT_EQ(v1, 5);
+  EXPECT_EQ(v2, 5);
+  EXPECT_TRUE(this->Make({2, 2, 7, 2, 7})->IsDichotomous(v1, v2));
+  EXPECT_EQ(v1, 2);
+  EXPECT_EQ(v2, 7);
+  EXPECT_FALSE(this->Make({1, 2, 1, 3})->IsDichotomous(v1, v2));
+  EXPECT_FALSE(this->Make({8})->IsDichotomous(v1, v2));
+  EXPECT_EQ(v1, 0);
+  EXPECT_EQ(v2, 0);
+}
+
+TYPED_TEST(VectorStatsTest, QuartilesSitAtPositionsOfNPlusOne) {
+  struct TCase {
+    std::vector<typename TypeParam::TElem> Data;
+    double Q1, Q2, Q3;
+  };
+  for (const TCase& c : {TCase{{2, 1}, 1, 1.5, 2}, TCase{{3, 1, 2}, 1, 2, 3},
+                         TCase{{7, 6, 5, 4, 3, 2, 1}, 2, 4, 6}, TCase{{9}, 9, 9, 9},
+                         // n = 4: positions 1.25, 2.5, 3.75 on 10, 20, 30, 40.
+                         TCase{{40, 10, 30, 20}, 12.5, 25, 37.5}}) {
+    const auto V = this->Make(c.Data);
+    double Q1 = 0, Q2 = 0, Q3 = 0;
+    EXPECT_TRUE(V->Quartiles(0, 0, Q1, Q2, Q3));
+    EXPECT_EQ(Q1, c.Q1);
+    EXPECT_EQ(Q2, c.Q2);
+    EXPECT_EQ(Q3, c.Q3);
+    EXPECT_EQ(V->Data()[0], c.Data[0]);  // the vector keeps its order
+  }
+}
+
+TYPED_TEST(VectorStatsTest, PercentilesInterpolateAndClamp) {
+  const auto V = this->Make({4, 1, 3, 2});
+  EXPECT_EQ(V->Percentile(50, 0, 0), 2.5);
+  EXPECT_EQ(V->Percentile(150, 0, 0), 4);
+  EXPECT_EQ(V->Percentile(-5, 0, 0), 1);
+  EXPECT_EQ(V->Percentile(10, 2, 4), 1.2);  // 1, 2, 3: position 0.2 past t(1)
+  EXPECT_TRUE(std::isnan(V->Percentile(std::nan(""), 0, 0)));
+}
+
+TYPED_TEST(VectorStatsTest, ModeIsTheFirstLongestRun) {
+  EXPECT_EQ(this->Make({3, 1, 3, 1})->Mode(0, 0), 1);
+  EXPECT_EQ(this->Make({5, 4})->Mode(0, 0), 4);
+  EXPECT_EQ(this->Make({2, 9, 9, 2, 9})->Mode(0, 0), 9);
+  EXPECT_EQ(this->Make({2, 9, 9, 2, 9})->Mode(1, 4), 2);
+}
+
+TEST(IntVectorStatsTest, SquaresAndSumsAreFormedInThirtyTwoBits) {
+  TIntVector V;
+  V.AssignArray(std::vector<int32_t>{46340, 0, 0});
+  EXPECT_EQ(V.Leng(), 46340);  // the largest exact square
+  V.AssignArray(std::vector<int32_t>{INT32_MAX, 1});
+  EXPECT_EQ(V.Sum(0, 0), INT32_MIN);
+  V.AssignArray(std::vector<int32_t>{65536, 0, 0});
+  double Mean = 0, Variance = 0;
+  V.MeanVar(0, 0, Mean, Variance);  // 65536^2 wraps to 0, so q - s^2/n is negative
+  EXPECT_EQ(Variance, 0);
+}
+
+TEST(VectorStatsTest, MinMaxPassesOverNaN) {
+  TVector V;
+  V.AssignArray(std::vector<double>{std::nan(""), 3, -2});
+  double Lo = 0, Hi = 0;
+  int32_t LoIx = 0, HiIx = 0;
+  V.MinMax(0, 0, Lo, Hi, LoIx, HiIx);
+  EXPECT_EQ(LoIx, 3);
+  EXPECT_EQ(HiIx, 2);
+}
+
+}  // namespace
+}  // namespace qor

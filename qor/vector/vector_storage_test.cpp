@@ -1,0 +1,154 @@
+#include "qor/vector/vector_storage.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "qor/vector/int_vector.h"
+#include "qor/vector/vector.h"
+
+namespace qor {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
+
+// Each typed test holds a vector whose OnChange counts and remembers its sender.
+template <class Vec>
+class VectorStorageTest : public ::testing::Test {
+ protected:
+  using TElems = std::vector<typename Vec::TElem>;
+  void SetUp() override {
+    Subject.OnChange = [this](TObject* Sender) {
+      LastSender = Sender;
+      ++Changes;
+    };
+  }
+  Vec Subject;
+  int Changes = 0;
+  TObject* LastSender = nullptr;
+};
+
+using VectorTypes = ::testing::Types<TVector, TIntVector>;
+TYPED_TEST_SUITE(VectorStorageTest, VectorTypes);
+
+TYPED_TEST(VectorStorageTest, IndicesOutsideTheVectorReadZeroAndAreNeverWritten) {
+  TypeParam& V = this->Subject;
+  EXPECT_EQ(V.NrOfElem(), 1);
+  EXPECT_TRUE(V.IsEmpty());
+  V.SetVal(0, 7);
+  V.SetVal(2, 7);
+  EXPECT_THAT(V.Data(), ElementsAre(0));
+  EXPECT_EQ(V[0], 0);
+  EXPECT_EQ(V.Elem(2), 0);
+  EXPECT_EQ(this->Changes, 0);
+  EXPECT_TRUE(V.IsEmpty());
+  V.SetVal(1, 7);
+  V.SetVal(1, 7);
+  EXPECT_EQ(V[1], 7);
+  EXPECT_FALSE(V.IsEmpty());
+  EXPECT_EQ(this->Changes, 2);  // every store fires, even of the same value
+  EXPECT_EQ(this->LastSender, &V);
+}
+
+TYPED_TEST(VectorStorageTest, ResizeFillAndClear) {
+  TypeParam& V = this->Subject;
+  V.SetVal(1, 5);
+  EXPECT_FALSE(V.Resize(0));
+  EXPECT_TRUE(V.Resize(1));
+  V.SetNrOfElem(0);
+  EXPECT_EQ(this->Changes, 1);  // only the SetVal
+  V.SetIsEmpty(true);
+  EXPECT_TRUE(V.Resize(4));
+  EXPECT_THAT(V.Data(), ElementsAre(5, 0, 0, 0));
+  EXPECT_TRUE(V.IsEmpty());  // resizing leaves the flag alone
+  V.Fill(3);
+  EXPECT_FALSE(V.IsEmpty());
+  V.SetNrOfElem(2);
+  EXPECT_THAT(V.Data(), ElementsAre(3, 3));
+  V.Clear();
+  EXPECT_THAT(V.Data(), ElementsAre(0, 0));
+  EXPECT_TRUE(V.IsEmpty());
+  EXPECT_EQ(this->Changes, 5);
+}
+
+TYPED_TEST(VectorStorageTest, MakeValidElemRangeRepairsEveryBound) {
+  this->Subject.Resize(10);
+  struct TCase {
+    int32_t Lo, Hi, WantLo, WantHi;
+  };
+  for (const TCase& c : {TCase{0, 0, 1, 10}, TCase{0, 4, 1, 4}, TCase{-3, 20, 1, 10},
+                         TCase{8, 3, 3, 8}, TCase{12, 11, 10, 10}}) {
+    int32_t Lo = c.Lo, Hi = c.Hi;
+    this->Subject.MakeValidElemRange(Lo, Hi);
+    EXPECT_EQ(Lo, c.WantLo) << c.Lo << ".." << c.Hi;
+    EXPECT_EQ(Hi, c.WantHi) << c.Lo << ".." << c.Hi;
+  }
+}
+
+TYPED_TEST(VectorStorageTest, CopiesThroughSetValFirePerElementWrittenAndOnceAtTheEnd) {
+  TypeParam& V = this->Subject;
+  TypeParam Source;
+  Source.AssignArray(typename TestFixture::TElems{1, 2, 3, 4});
+  V.Clone(&Source);  // one Resize, four stores, one final notification
+  EXPECT_THAT(V.Data(), ElementsAre(1, 2, 3, 4));
+  EXPECT_EQ(this->Changes, 6);
+  V.CopyFrom(&Source, 5, 2, 3);  // source 2..4 (clamped, swapped) to 3..5; 5 is dropped
+  EXPECT_THAT(V.Data(), ElementsAre(1, 2, 2, 3));
+  EXPECT_EQ(this->Changes, 9);
+  V.CopyFromArray(typename TestFixture::TElems{7, 8, 9}, 0);  // entry 0 falls outside
+  EXPECT_THAT(V.Data(), ElementsAre(8, 9, 2, 3));
+  EXPECT_EQ(this->Changes, 11);
+  V.Clone(nullptr);
+  V.CopyFrom(nullptr, 1, 2, 1);
+  EXPECT_EQ(this->Changes, 11);
+  typename TestFixture::TElems Out{9, 9, 9, 9, 9};
+  V.CopyToArray(Out, 9, 2);
+  EXPECT_THAT(Out, ElementsAre(9, 2, 3));
+}
+
+TYPED_TEST(VectorStorageTest, OverlappingSelfCopyIsTheSameWithAndWithoutHandler) {
+  // Without a handler the copy goes straight to the buffer; it must behave exactly like the
+  // element-by-element stores a handler forces, including the forward smear of an overlap.
+  TypeParam Silent;
+  this->Subject.AssignArray(typename TestFixture::TElems{1, 2, 3, 4, 5});
+  Silent.AssignArray(this->Subject.Data());
+  this->Subject.CopyFrom(&this->Subject, 1, 4, 2);
+  Silent.CopyFrom(&Silent, 1, 4, 2);
+  EXPECT_THAT(Silent.Data(), ElementsAre(1, 1, 1, 1, 1));
+  EXPECT_THAT(this->Subject.Data(), ElementsAre(1, 1, 1, 1, 1));
+  EXPECT_EQ(this->Changes, 1 + 4 + 1);
+}
+
+TYPED_TEST(VectorStorageTest, AssignCopiesContentAndHandlersWithoutNotifying) {
+  TypeParam& V = this->Subject;
+  V.SetName("Src");
+  V.AssignArray(typename TestFixture::TElems{5, 4});
+  int Exchanges = 0;
+  V.OnSortExchange = [&Exchanges](TObject*, uint8_t, int32_t, int32_t, int32_t, int32_t) {
+    ++Exchanges;
+  };
+  TypeParam Dest;
+  Dest.Assign(&V);
+  EXPECT_THAT(Dest.Data(), ElementsAre(5, 4));
+  EXPECT_FALSE(Dest.IsEmpty());
+  EXPECT_EQ(Dest.Name(), "");   // the component name is not content
+  EXPECT_EQ(this->Changes, 1);  // only AssignArray; Assign itself is silent
+  Dest.SortElems(true, 0, 0);   // Dest now reports to the copied handlers, as itself
+  EXPECT_EQ(this->LastSender, &Dest);
+  EXPECT_EQ(Exchanges, 1);
+}
+
+TEST(VectorAssignTest, OtherClassesRaiseTheConversionError) {
+  TVector Vec;
+  TIntVector IntVec;
+  EXPECT_THAT([&] { Vec.Assign(&IntVec); },
+              ThrowsMessage<EConvertError>(StrEq("Cannot assign a TIntVector to a TVector")));
+  EXPECT_THROW(IntVec.Assign(&Vec), EConvertError);
+  EXPECT_THROW(Vec.Assign(nullptr), EConvertError);
+}
+
+}  // namespace
+}  // namespace qor

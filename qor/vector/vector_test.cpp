@@ -1,0 +1,163 @@
+#include "qor/vector/vector.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <vector>
+
+#include "qor/frame/random.h"
+#include "qor/vector/int_vector.h"
+
+namespace qor {
+namespace {
+
+using ::testing::AllOf;
+using ::testing::Each;
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using ::testing::Ge;
+using ::testing::Lt;
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
+
+constexpr double kTol = 16 * DBL_EPSILON;
+
+TEST(VectorHistogramTest, LastBinIsHalfOpenAndElementRangeIsTakenAsPassed) {
+  TVector V;
+  V.AssignArray(std::vector<double>{0, 0.5, 1, 9.99, 10, 11});
+  TIntVector Histo;
+  int Changes = 0;
+  Histo.OnChange = [&Changes](TObject*) { ++Changes; };
+  int32_t Under = -1, Over = -1, MaxCnt = -1;
+  ASSERT_TRUE(V.Histogram(1, 6, 0, 10, 1, Histo, Under, Over, MaxCnt));
+  EXPECT_THAT(Histo.Data(), ElementsAre(2, 1, 0, 0, 0, 0, 0, 0, 0, 1, 1));
+  EXPECT_EQ(Under, 0);
+  EXPECT_EQ(Over, 1);
+  EXPECT_EQ(MaxCnt, 2);
+  EXPECT_EQ(Changes, 1);
+  // Indices -1, 0 and 7 lie outside and read 0, below the first bin like elements 1 and 2.
+  ASSERT_TRUE(V.Histogram(-1, 7, 1, 10, 1, Histo, Under, Over, MaxCnt));
+  EXPECT_THAT(Histo.Data(), ElementsAre(1, 0, 0, 0, 0, 0, 0, 0, 1, 1));
+  EXPECT_EQ(Under, 5);
+}
+
+TEST(VectorHistogramTest, BinCountRoundsHalvesToEvenAndStopsAt500) {
+  TVector V;
+  V.AssignArray(std::vector<double>{0.2, 2.45, 3.2});
+  TIntVector Histo;
+  int32_t Under = 0, Over = 0, MaxCnt = 0;
+  // |2.5 - 0|/1 rounds to 2: three bins [0,1) [1,2) [2,3); 3.2 lies before LastBin + 1 = 3.5
+  // but beyond the last bin, so it counts as overflow rather than vanishing.
+  ASSERT_TRUE(V.Histogram(1, 3, 0, 2.5, 1, Histo, Under, Over, MaxCnt));
+  EXPECT_THAT(Histo.Data(), ElementsAre(1, 0, 1));
+  EXPECT_EQ(Over, 1);
+  ASSERT_TRUE(V.Histogram(1, 3, 0, 499, 1, Histo, Under, Over, MaxCnt));
+  EXPECT_EQ(Histo.NrOfElem(), 500);
+  EXPECT_FALSE(V.Histogram(0, 0, 0, 500, 1, Histo, Under, Over, MaxCnt));
+  EXPECT_FALSE(V.Histogram(0, 0, 0, 5, 0, Histo, Under, Over, MaxCnt));
+  EXPECT_FALSE(V.Histogram(0, 0, 0, 5, -1, Histo, Under, Over, MaxCnt));
+  EXPECT_EQ(Histo.NrOfElem(), 500);  // a refused call changes nothing
+}
+
+TEST(IntVectorHistogramTest, IntegerBinsAndTheirLimits) {
+  TIntVector V;
+  V.AssignArray(std::vector<int32_t>{-3, 0, 1, 2, 5, 6, 7});
+  TIntVector Histo;
+  int32_t Under = 0, Over = 0, MaxCnt = 0;
+  // Width 2 from 0 to 5: m = 5 div 2 + 1 = 3 bins {0,1} {2,3} {4,5}; 6 is beyond bin 3 though
+  // below LastBin + width = 7, so it overflows with 7.
+  ASSERT_TRUE(V.Histogram(1, 7, 0, 5, 2, Histo, Under, Over, MaxCnt));
+  EXPECT_THAT(Histo.Data(), ElementsAre(2, 1, 1));
+  EXPECT_EQ(Under, 1);
+  EXPECT_EQ(Over, 2);
+  EXPECT_EQ(MaxCnt, 2);
+  ASSERT_TRUE(V.Histogram(1, 7, 0, 3, -4, Histo, Under, Over, MaxCnt));  // width taken as 1
+  EXPECT_THAT(Histo.Data(), ElementsAre(1, 1, 1, 0));
+  V.SetName("iv");
+  EXPECT_THAT(
+      [&] { V.Histogram(0, 0, 0, 500, 1, Histo, Under, Over, MaxCnt); },
+      ThrowsMessage<EQORVectorError>(StrEq("Component \"iv.Histogram\": invalid number of bins")));
+}
+
+TEST(IntVectorTest, FindExactTakesTheFirstMatchInTheRange) {
+  TIntVector V;
+  V.AssignArray(std::vector<int32_t>{4, 7, 4, 7});
+  EXPECT_EQ(V.FindExact(0, 0, 7), 2);
+  EXPECT_EQ(V.FindExact(3, 9, 7), 4);
+  EXPECT_EQ(V.FindExact(0, 0, 5), 0);
+}
+
+TEST(VectorScalingTest, LengthCentringAndStandardising) {
+  TVector V;
+  V.AssignArray(std::vector<double>{3, 4});
+  int Changes = 0;
+  V.OnChange = [&Changes](TObject*) { ++Changes; };
+  V.SetVecLeng(10);
+  EXPECT_NEAR(V[1], 6, 6 * kTol);
+  EXPECT_NEAR(V[2], 8, 8 * kTol);
+  EXPECT_EQ(Changes, 1);
+  TVector Zero;
+  Zero.SetVecLeng(3);
+  EXPECT_EQ(Zero[1], 0);
+
+  V.AssignArray(std::vector<double>{2, 4, 9});
+  EXPECT_EQ(V.MeanCenter(), 5);
+  EXPECT_EQ(V[3], 4);
+  V.AssignArray(std::vector<double>{1, 2, 3, 4, 5});
+  double Mean = 0, StdDev = 0;
+  V.Standardize(Mean, StdDev);
+  EXPECT_EQ(Mean, 3);
+  EXPECT_NEAR(StdDev, std::sqrt(2.5), kTol);
+  V.MeanVar(0, 0, Mean, StdDev);
+  EXPECT_NEAR(Mean, 0, kTol);
+  EXPECT_NEAR(StdDev, 1, kTol);
+  EXPECT_EQ(Changes, 3);  // the setter and the two loads; centring and standardising are silent
+}
+
+TEST(VectorScalingTest, QNormalizeScalesByAQuantileDistance) {
+  TVector V;
+  V.AssignArray(std::vector<double>{1, 3, 5, 7, 9});
+  double Median = 0, QuantDiff = 0;
+  V.QNormalize(25, Median, QuantDiff);  // 25th percentile 3, median 5
+  EXPECT_EQ(Median, 5);
+  EXPECT_EQ(QuantDiff, 2);
+  EXPECT_THAT(V.Data(), ElementsAre(-2, -1, 0, 1, 2));
+}
+
+TEST(VectorRandomTest, UniformFillStaysInItsRangeAndIsRepeatable) {
+  TVector a, b;
+  a.Resize(1000);
+  b.Resize(1000);
+  SetRandSeed(5);
+  a.FillRandomUniform(-2, 3);
+  SetRandSeed(5);
+  b.FillRandomUniform(-2, 3);
+  EXPECT_FALSE(a.IsEmpty());
+  EXPECT_THAT(a.Data(), Each(AllOf(Ge(-2.0), Lt(3.0))));
+  EXPECT_THAT(a.Data(), ElementsAreArray(b.Data()));
+}
+
+TEST(VectorRandomTest, GaussFillHasTheRequestedMoments) {
+  TVector V;
+  V.Resize(100000);
+  SetRandSeed(3);
+  int Changes = 0;
+  V.OnChange = [&Changes](TObject*) { ++Changes; };
+  V.FillRandomGauss(10, 2);
+  EXPECT_EQ(Changes, 1);
+  double Mean = 0, Variance = 0, Skew = 0, Kurt = 0;
+  V.MeanVar(0, 0, Mean, Variance);
+  V.SkewKurt(0, 0, Skew, Kurt);
+  // Five standard errors: sd/sqrt(n) for the mean, sd^2*sqrt(2/n) for the variance,
+  // sqrt(6/n) and sqrt(24/n) for skewness and excess kurtosis.
+  const double n = V.NrOfElem();
+  EXPECT_NEAR(Mean, 10, 5 * 2 / std::sqrt(n));
+  EXPECT_NEAR(Variance, 4, 5 * 4 * std::sqrt(2 / n));
+  EXPECT_NEAR(Skew, 0, 5 * std::sqrt(6 / n));
+  EXPECT_NEAR(Kurt, 0, 5 * std::sqrt(24 / n));
+}
+
+}  // namespace
+}  // namespace qor
