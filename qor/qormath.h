@@ -40,6 +40,7 @@
 #include "qor/math1/scanning.h"
 #include "qor/math1/select.h"
 #include "qor/math1/sorting.h"
+#include "qor/matrix/matrix.h"
 #include "qor/sline/sline.h"
 #include "qor/vector/int_vector.h"
 #include "qor/vector/vector.h"

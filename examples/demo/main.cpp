@@ -11,5 +11,6 @@ int main() {
   demo::FormatSection(std::cout);
   demo::ScalarSection(std::cout);
   demo::VectorSection(std::cout);
+  demo::MatrixSection(std::cout);
   return 0;
 }

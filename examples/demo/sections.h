@@ -11,5 +11,6 @@ void SLineSection(std::ostream& Out);
 void FormatSection(std::ostream& Out);
 void ScalarSection(std::ostream& Out);
 void VectorSection(std::ostream& Out);
+void MatrixSection(std::ostream& Out);
 
 }  // namespace demo
