@@ -34,6 +34,7 @@
 
 namespace qor {
 
+class TIntVector;
 class TVector;
 
 // The four matrix norms of TMatrix::Norm.
@@ -301,6 +302,121 @@ class TMatrix : public TComponent,
   // 64 upper-case hexadecimal digits: eight CRC-32 lanes, lane k fed byte k of every element's
   // little-endian IEEE 754 form, column by column, down each column.
   std::string CRCofData() const;
+
+  // ---- Statistics, sorting and search --------------------------------------------------------
+  //
+  // Rectangles are repaired by MakeValidColRange/MakeValidRowRange first. Mind the two argument
+  // orders: the statistics take (LowCol, LowRow, HighCol, HighRow); CountValues and Find take
+  // (LowCol, HighCol, LowRow, HighRow). Sums are double, rounded after each addition, columns
+  // outer and rows inner. A matrix without elements gives 0 (MinMax its start values).
+
+  // Sum of the rectangle.
+  double Sum(int32_t LoC, int32_t LoR, int32_t HiC, int32_t HiR) const;
+  // Minimum from uc_MaxReal and Maximum from -uc_MaxReal, replaced by strictly smaller (larger)
+  // elements.
+  void MinMax(int32_t LowCol, int32_t LowRow, int32_t HighCol, int32_t HighRow, double& Minimum,
+              double& Maximum) const;
+  // Mean s / n; Variance 1 for fewer than 3 values, else (q - s^2 / n) / (n - 1), at least 0.
+  void MeanVar(int32_t LowCol, int32_t LowRow, int32_t HighCol, int32_t HighRow, double& Mean,
+               double& Variance) const;
+  // Population skewness and excess kurtosis from the central moments and the n - 1 standard
+  // deviation; 0 and 0 for fewer than 2 values or a constant rectangle.
+  void SkewKurt(int32_t LowCol, int32_t LowRow, int32_t HighCol, int32_t HighRow, double& Skewness,
+                double& Kurtosis) const;
+  // Sample (bias-corrected) form: S n^2 / ((n-1)(n-2)) and
+  // n^2 (n+1) (K+3) / ((n-1)(n-2)(n-3)) - 3 (n-1)^2 / ((n-2)(n-3)); 0 and 0 for n < 4. The
+  // correction is applied to SkewKurt's results as they are, so a constant rectangle of n >= 4
+  // values reports the kurtosis term of K = 0, not 0.
+  void SkewKurtSample(int32_t LowCol, int32_t LowRow, int32_t HighCol, int32_t HighRow,
+                      double& Skewness, double& Kurtosis) const;
+  // exp(sum ln x / rows / columns); 0 when an element is 0. A negative element raises
+  // EQORMatrixError "Component \"<Name>\": negative argument passed to GeometricMean".
+  double GeometricMean(int32_t LowCol, int32_t LowRow, int32_t HighCol, int32_t HighRow) const;
+  // n / sum 1/x. An element <= 0 raises EQORMatrixError
+  // "Component \"<Name>\": negative or zero argument passed to HarmonicMean".
+  double HarmonicMean(int32_t LowCol, int32_t LowRow, int32_t HighCol, int32_t HighRow) const;
+  // Quartiles interpolated at positions (n + 1) q of the sorted values (clamped to the first
+  // and last); true, or false with 0, 0, 0 for a matrix without elements. The scratch copy is
+  // sorted by SortArray, which counts its passes in ProcStat.
+  bool Quartiles(int32_t LowCol, int32_t LowRow, int32_t HighCol, int32_t HighRow, double& Q1,
+                 double& Q2, double& Q3) const;
+  // The value of 0-based rank round(n prob / 100) (halves to even, prob clamped into 0..100),
+  // without interpolation; a rank of n gives the largest value (so Percentile(100) is the
+  // maximum). NaN prob gives NaN. Running out of memory for the scratch copy raises the heap
+  // message.
+  double Percentile(double prob, int32_t LowCol, int32_t LowRow, int32_t HighCol,
+                    int32_t HighRow) const;
+  // Estimated from SampleSize elements drawn with replacement after re-seeding the process-wide
+  // uniform source from the clock (column, then row, per draw); 0 when the sample's shares of
+  // negatives and of non-positives enclose prob / 100. SampleSize <= 0 or >= the number of
+  // elements: the exact form above.
+  double Percentile(double prob, int32_t LowCol, int32_t LowRow, int32_t HighCol, int32_t HighRow,
+                    int32_t SampleSize) const;
+  // round(|FirstBin - LastBin| / BinWidth) + 1 bins of width BinWidth from FirstBin; x below
+  // FirstBin counts as Underflow, x >= LastBin + BinWidth as Overflow, NaN nowhere. Histo
+  // receives the counts in one store; MaxCnt is the largest. False, with nothing changed, for
+  // more than 500 bins or a BinWidth that is not positive and finite.
+  bool Histogram(int32_t LoX, int32_t LoY, int32_t HiX, int32_t HiY, double FirstBin,
+                 double LastBin, double BinWidth, TIntVector& Histo, int32_t& Underflow,
+                 int32_t& Overflow, int32_t& MaxCnt) const;
+  // Number of elements with RangeLow <= x <= RangeHigh.
+  int32_t CountValues(int32_t LowCol, int32_t HighCol, int32_t LowRow, int32_t HighRow,
+                      double RangeLow, double RangeHigh) const;
+  // ResultArray[c - 1][r - 1] := element (c, r) > Threshold over the whole matrix; returns the
+  // number of true entries.
+  int32_t Dichotomize(double Threshold, TBool2DArray& ResultArray) const;
+  // The first element (column order) nearest to Value; (0, 0) when none has a finite distance.
+  void Find(int32_t LowCol, int32_t HighCol, int32_t LowRow, int32_t HighRow, double Value,
+            int32_t& ColIx, int32_t& RowIx) const;
+  // Bisection in column Col sorted as ColIsAscending says: the row holding Value, else the
+  // nearer of the two bracketing rows (the lower row only when strictly nearer). 0 for a
+  // column outside the matrix or a matrix without rows.
+  int32_t FindInSortedColumn(int32_t Col, bool ColIsAscending, double Value) const;
+
+  // Comb sort of the rows LowRow..HighRow by column SortColIx (gap from HighRow - LowRow,
+  // shrinking by 1.3): each exchange swaps the rows over LowCol..HighCol, and in the key column
+  // when it lies outside, then fires OnSortExchange(2, i, j, LowCol, HighCol). Notifies at the
+  // end unless fewer than two rows were given. A key column outside the matrix reads as zeros,
+  // so nothing moves. SortCols is the twin over columns (code 1, bounds LowRow, HighRow).
+  void SortRows(int32_t SortColIx, bool Ascending, int32_t LowCol, int32_t LowRow, int32_t HighCol,
+                int32_t HighRow);
+  void SortCols(int32_t SortRowIx, bool Ascending, int32_t LowCol, int32_t LowRow, int32_t HighCol,
+                int32_t HighRow);
+
+  // Means := the column means (dimColumns) or row means (dimRows), resized to fit; a matrix
+  // with no columns (rows) leaves it as it is, since a vector keeps at least one element.
+  void MeanVec(TDims Dim, TVector& Means) const;
+  // DestVec := per row (orRowwise) or per column (orColwise) minimum (from uc_MaxDouble),
+  // maximum (from -uc_MaxDouble), sum or mean, resized to fit.
+  void EdgeVector(TOrientation Orient, TEdgeOp EdgeOp, TVector& DestVec) const;
+  // Each column (row) with a MeanVar variance > 0 becomes (x - mean) / sqrt(variance); Means
+  // and StdDevs, when given, receive the means and sqrt(variance) of every column (row) in
+  // their first elements without being resized (one OnChange each). Notifies.
+  void StandardizeColumns(TVector* Means, TVector* StdDevs);
+  void StandardizeRows(TVector* Means, TVector* StdDevs);
+  // Each column (row): med = Percentile(50), d = |med - Percentile(RefQuant)|; when d > 0 it
+  // becomes (x - med) / d. Medians and QuantDiffs, when given, receive med and d like the
+  // vectors of StandardizeColumns. Notifies.
+  void QNormalizeColumns(double RefQuant, TVector* Medians, TVector* QuantDiffs);
+  void QNormalizeRows(double RefQuant, TVector* Medians, TVector* QuantDiffs);
+  // Subtracts each column's (row's) MeanVar mean; Means, when given, is resized and receives
+  // them. Notifies.
+  void MeanCenterColumns(TVector* Means);
+  void MeanCenterRows(TVector* Means);
+  // Pearson correlation of all element pairs; 0 unless there are at least 3 pairs with
+  // positive sums of squares and centred sums of squares. Other sizes raise EQORMatrixError
+  // "Component \"<Name>\": matrices do not match".
+  double Correlate(const TMatrix& OtherMat) const;
+
+  // Distance of rows obj1 and obj2 over all columns (rows outside the matrix read as zeros):
+  // dmTanimoto, dmManhattan, dmEuclid, dmEuclidSquared and dmDice by their formulas (two
+  // zero rows give NaN for the similarities), dmUserDefined through OnCalcDistance(this,
+  // obj1, obj2, Distance) with Distance starting at 0 (0 without a handler).
+  double DistanceOfObjects(TDistMode Mode, int32_t obj1, int32_t obj2);
+  // DMat(i, i) := 0 and DMat(i, j) = DMat(j, i) := DistanceOfObjects(Mode, i, j), each pair
+  // computed once (i < j), written to the storage with one OnChange of DMat; 0. -1 when DMat is
+  // not square, -2 when its order is not NrOfRows. DMat may be this matrix.
+  int32_t CalcDistMat(TDistMode Mode, TMatrix& DMat);
 
   // ---- Events --------------------------------------------------------------------------------
 

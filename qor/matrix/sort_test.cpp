@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+#include "qor/matrix/detail/test_matrices.h"
+#include "qor/matrix/matrix.h"
+
+namespace qor {
+namespace {
+
+using detail::SetColumns;
+using TExchange = std::array<int32_t, 5>;  // ExchgWhat, two indices, two bounds
+
+struct TRecorder {
+  std::vector<TExchange> Exchanges;
+  int Changes = 0;
+  void Attach(TMatrix& M) {
+    M.OnSortExchange = [this](TObject*, uint8_t What, int32_t i, int32_t j, int32_t Lo,
+                              int32_t Hi) {
+      Exchanges.push_back({What, i, j, Lo, Hi});
+    };
+    M.OnChange = [this](TObject*) { ++Changes; };
+  }
+};
+
+TEST(MatrixSort, SortRowsReportsEachExchangeWithCodeTwo) {
+  TMatrix M;
+  SetColumns(M, {{3, 1, 2}, {30, 10, 20}, {300, 100, 200}});
+  TRecorder Log;
+  Log.Attach(M);
+  M.SortRows(1, true, 1, 0, 2, 0);  // columns 1..2 move, column 3 stays
+  TDouble2DArray Result;
+  M.CopyToArray(Result, 0, 0, 0, 0);
+  EXPECT_EQ(Result, (TDouble2DArray{{1, 2, 3}, {10, 20, 30}, {300, 100, 200}}));
+  EXPECT_EQ(Log.Exchanges, (std::vector<TExchange>{{2, 1, 2, 1, 2}, {2, 2, 3, 1, 2}}));
+  EXPECT_EQ(Log.Changes, 1);
+}
+
+TEST(MatrixSort, SortColsDescendingCarriesAKeyRowOutsideTheRange) {
+  TMatrix M;
+  SetColumns(M, {{1, 5}, {3, 6}, {2, 7}});  // key row 1: (1 3 2)
+  TRecorder Log;
+  Log.Attach(M);
+  M.SortCols(1, false, 0, 2, 0, 2);  // only row 2 is in the range; the key row moves along
+  TDouble2DArray Result;
+  M.CopyToArray(Result, 0, 0, 0, 0);
+  EXPECT_EQ(Result, (TDouble2DArray{{3, 6}, {2, 7}, {1, 5}}));
+  ASSERT_FALSE(Log.Exchanges.empty());
+  for (const TExchange& e : Log.Exchanges) {
+    EXPECT_EQ(e[0], 1);
+    EXPECT_EQ(e[3], 2);
+    EXPECT_EQ(e[4], 2);
+  }
+}
+
+TEST(MatrixSort, FewerThanTwoLinesNeitherExchangesNorNotifies) {
+  TMatrix M;
+  SetColumns(M, {{2, 1}});
+  TRecorder Log;
+  Log.Attach(M);
+  M.SortRows(1, true, 0, 2, 0, 2);
+  M.SortCols(1, true, 0, 0, 0, 0);
+  EXPECT_TRUE(Log.Exchanges.empty());
+  EXPECT_EQ(Log.Changes, 0);
+  EXPECT_EQ(M.Elem(1, 1), 2.0);
+}
+
+}  // namespace
+}  // namespace qor

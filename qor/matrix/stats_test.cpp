@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "qor/frame/constants.h"
+#include "qor/frame/errors.h"
+#include "qor/matrix/detail/test_matrices.h"
+#include "qor/matrix/matrix.h"
+#include "qor/vector/int_vector.h"
+
+namespace qor {
+namespace {
+
+using detail::ErrorText;
+using detail::SetColumns;
+
+constexpr double kEps = std::numeric_limits<double>::epsilon();
+
+// 3 columns x 2 rows: (1 2) (3 4) (5 6).
+TMatrix& ThreeByTwo(TMatrix& M) {
+  SetColumns(M, {{1, 2}, {3, 4}, {5, 6}});
+  return M;
+}
+
+TEST(MatrixStats, RectanglesTakeLowColLowRowHighColHighRow) {
+  TMatrix M;
+  ThreeByTwo(M);
+  EXPECT_EQ(M.Sum(2, 1, 3, 1), 3.0 + 5.0);  // columns 2..3 of row 1
+  EXPECT_EQ(M.Sum(3, 2, 1, 1), 21.0);       // reversed bounds are swapped
+  EXPECT_EQ(M.Sum(0, 0, 0, 0), 21.0);
+  double Min = 0, Max = 0;
+  M.MinMax(1, 2, 2, 2, Min, Max);
+  EXPECT_EQ(Min, 2.0);
+  EXPECT_EQ(Max, 4.0);
+  double Mean = 0, Variance = 0;
+  M.MeanVar(1, 1, 1, 2, Mean, Variance);  // two values: variance 1 by convention
+  EXPECT_EQ(Mean, 1.5);
+  EXPECT_EQ(Variance, 1.0);
+  M.MeanVar(1, 1, 2, 2, Mean, Variance);
+  EXPECT_EQ(Mean, 2.5);
+  EXPECT_NEAR(Variance, 5.0 / 3.0, 4 * kEps);
+}
+
+TEST(MatrixStats, MatrixWithoutElementsGivesStartValues) {
+  TMatrix M;
+  M.Resize(0, 0);
+  double Min = 0, Max = 0, Mean = 1, Variance = 1, Q1 = 1, Q2 = 1, Q3 = 1;
+  M.MinMax(0, 0, 0, 0, Min, Max);
+  EXPECT_EQ(Min, uc_MaxReal);
+  EXPECT_EQ(Max, -uc_MaxReal);
+  M.MeanVar(0, 0, 0, 0, Mean, Variance);
+  EXPECT_EQ(Mean, 0);
+  EXPECT_EQ(Variance, 0);
+  EXPECT_EQ(M.Sum(0, 0, 0, 0), 0);
+  EXPECT_FALSE(M.Quartiles(0, 0, 0, 0, Q1, Q2, Q3));
+  EXPECT_EQ(Q1 + Q2 + Q3, 0);
+  EXPECT_EQ(M.Percentile(50, 0, 0, 0, 0), 0);
+}
+
+struct TQuartileCase {
+  std::vector<double> Values;
+  double Q1, Q2, Q3;
+};
+
+class MatrixQuartiles : public testing::TestWithParam<TQuartileCase> {};
+
+TEST_P(MatrixQuartiles, InterpolateAtPositionsNPlusOneTimesQ) {
+  TMatrix M;
+  SetColumns(M, {GetParam().Values});
+  double Q1 = 0, Q2 = 0, Q3 = 0;
+  ASSERT_TRUE(M.Quartiles(0, 0, 0, 0, Q1, Q2, Q3));
+  EXPECT_EQ(Q1, GetParam().Q1);
+  EXPECT_EQ(Q2, GetParam().Q2);
+  EXPECT_EQ(Q3, GetParam().Q3);
+}
+
+INSTANTIATE_TEST_SUITE_P(HandComputed, MatrixQuartiles,
+                         testing::Values(TQuartileCase{{7}, 7, 7, 7},
+                                         TQuartileCase{{2, 1}, 1, 1.5, 2},
+                                         TQuartileCase{{3, 1, 2}, 1, 2, 3},
+                                         TQuartileCase{{8, 1, 7, 2, 6, 3, 5, 4}, 2.25, 4.5, 6.75}));
+
+TEST(MatrixPercentile, RankRoundsHalvesToEvenWithoutInterpolation) {
+  TMatrix M;
+  SetColumns(M, {{4, 1}, {3, 2}});
+  const auto P = [&M](double prob) { return M.Percentile(prob, 0, 0, 0, 0); };
+  EXPECT_EQ(P(50), 3.0);    // rank round(2) = 2
+  EXPECT_EQ(P(25), 2.0);    // rank 1
+  EXPECT_EQ(P(37.5), 3.0);  // rank round(1.5) = 2
+  EXPECT_EQ(P(62.5), 3.0);  // rank round(2.5) = 2
+  EXPECT_EQ(P(-10), 1.0);   // clamped to 0
+  EXPECT_EQ(P(87.5), 4.0);  // rank round(3.5) = 4 = n: the largest value
+  EXPECT_EQ(P(100), 4.0);
+  EXPECT_TRUE(std::isnan(P(std::nan(""))));
+  EXPECT_EQ(M.Elem(1, 1), 4.0);  // the matrix itself is not reordered
+}
+
+TEST(MatrixPercentile, SampledFormFallsBackAndDetectsAMassAtZero) {
+  TMatrix M;
+  M.Resize(10, 10);
+  M.Fill(0);
+  M.SetVal(1, 1, -3);
+  M.SetVal(10, 10, 4);
+  EXPECT_EQ(M.Percentile(100, 0, 0, 0, 0, 100), 4.0);  // not smaller than the count: exact
+  EXPECT_EQ(M.Percentile(0, 0, 0, 0, 0, 0), -3.0);
+  // 98 of 100 elements are 0: a sample's negatives share stays far below one half.
+  EXPECT_EQ(M.Percentile(50, 0, 0, 0, 0, 60), 0.0);
+  M.Fill(2.5);
+  EXPECT_EQ(M.Percentile(90, 0, 0, 0, 0, 30), 2.5);
+}
+
+TEST(MatrixHistogram, CountsTheRectangleAndRefusesTooManyBins) {
+  TMatrix M;
+  SetColumns(M, {{0.5, 1.5, 9}, {1.2, -1, 2.5}});
+  TIntVector Histo;
+  Histo.Resize(2);
+  Histo.Fill(7);
+  int32_t Under = -1, Over = -1, MaxCnt = -1;
+  EXPECT_FALSE(M.Histogram(0, 0, 0, 0, 0, 10, 0.01, Histo, Under, Over, MaxCnt));
+  EXPECT_EQ(Histo.NrOfElem(), 2);
+  EXPECT_EQ(Histo.Elem(1), 7);
+  EXPECT_EQ(Under, -1);
+  // Columns 1..2, rows 1..2 (LoX, LoY, HiX, HiY): 0.5 1.5 1.2 -1 into [0,1) [1,2) [2,3).
+  ASSERT_TRUE(M.Histogram(1, 1, 2, 2, 0, 2, 1, Histo, Under, Over, MaxCnt));
+  EXPECT_EQ(Histo.NrOfElem(), 3);
+  EXPECT_EQ(std::vector<int32_t>(Histo.Data().begin(), Histo.Data().end()),
+            (std::vector<int32_t>{1, 2, 0}));
+  EXPECT_EQ(Under, 1);
+  EXPECT_EQ(Over, 0);
+  EXPECT_EQ(MaxCnt, 2);
+}
+
+TEST(MatrixStats, DomainErrorsAndMismatchesRaiseTheComponentMessages) {
+  TMatrix M;
+  M.SetName("Obs");
+  SetColumns(M, {{4, 0}, {1, -2}});
+  EXPECT_EQ(M.GeometricMean(1, 1, 1, 2), 0.0);
+  EXPECT_NEAR(M.HarmonicMean(1, 1, 2, 1), 1.6, 4 * kEps);
+  EXPECT_EQ(ErrorText<EQORMatrixError>([&] { M.GeometricMean(0, 0, 0, 0); }),
+            "Component \"Obs\": negative argument passed to GeometricMean");
+  EXPECT_EQ(ErrorText<EQORMatrixError>([&] { M.HarmonicMean(1, 1, 1, 2); }),
+            "Component \"Obs\": negative or zero argument passed to HarmonicMean");
+  TMatrix Other;
+  Other.Resize(2, 3);
+  EXPECT_EQ(ErrorText<EQORMatrixError>([&] { M.Correlate(Other); }),
+            "Component \"Obs\": matrices do not match");
+  Other.Resize(2, 2);
+  SetColumns(Other, {{9, 1}, {3, -3}});  // 2 x M + 1
+  EXPECT_NEAR(M.Correlate(Other), 1.0, 16 * kEps);
+}
+
+}  // namespace
+}  // namespace qor
