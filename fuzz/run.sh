@@ -11,7 +11,8 @@ cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYP
   -DQOR_BUILD_FUZZ=ON -DQOR_BUILD_TESTS=OFF -DQOR_BUILD_EXAMPLES=OFF -DQOR_INSTALL=OFF >/dev/null
 cmake --build build/fuzz -j2
 
-harnesses=(asc_header xml_tag_string xml_tag_file quoted_name text_words mixed_fstream stream_values)
+harnesses=(asc_header xml_tag_string xml_tag_file quoted_name text_words mixed_fstream stream_values
+  vector_import_asc vector_load_file vector_load_stream)
 mkdir -p build/fuzz/artifacts build/fuzz/logs
 
 run_one() {
