@@ -12,7 +12,8 @@ cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYP
 cmake --build build/fuzz -j2
 
 harnesses=(asc_header xml_tag_string xml_tag_file quoted_name text_words mixed_fstream stream_values
-  scan_integers scan_float scan_degrees scan_date_time hex_bits)
+  scan_integers scan_float scan_degrees scan_date_time hex_bits
+  vector_import_asc vector_load_file vector_load_stream)
 mkdir -p build/fuzz/artifacts build/fuzz/logs
 
 run_one() {

@@ -23,16 +23,14 @@ bool TIntVector::Histogram(int32_t FirstElem, int32_t LastElem, int32_t FirstBin
   const int64_t NumBins = std::llabs(int64_t{LastBin} - FirstBin) / Width + 1;
   if (NumBins > 500) RaiseComponentError<EQORVectorError>(Name(), msg::kInvalidNumberOfBins);
   const int64_t End = int64_t{LastBin} + Width;
-  const detail::THistogramCounts Counts = detail::CountIntoBins(
-      *this, FirstElem, LastElem, static_cast<int32_t>(NumBins), [=](int32_t x) -> int64_t {
-        if (x < FirstBin) return 0;
-        if (x >= End) return NumBins + 1;
+  detail::CountIntoBins(
+      *this, FirstElem, LastElem, static_cast<int32_t>(NumBins),
+      [=](int32_t x) -> int64_t {
+        if (x < FirstBin) return detail::kUnderflow;
+        if (x >= End) return detail::kOverflow;
         return (x - int64_t{FirstBin}) / Width + 1;
-      });
-  Histo.AssignArray(Counts.Bins);
-  Underflow = Counts.Underflow;
-  Overflow = Counts.Overflow;
-  MaxCnt = Counts.MaxCnt;
+      },
+      Histo, Underflow, Overflow, MaxCnt);
   return true;
 }
 

@@ -27,8 +27,11 @@ class TIntVector final : public TVectorFiles<int32_t, TIntVector> {
   // Counts elements FirstElem..LastElem (taken as passed: outside the vector they read 0) into
   // m = |LastBin - FirstBin| div BinWidth + 1 bins of BinWidth integers each (a width below 1
   // is taken as 1), bin b holding FirstBin + (b-1)*BinWidth .. FirstBin + b*BinWidth - 1.
-  // Elements below FirstBin count as Underflow, elements beyond bin m as Overflow. Histo
-  // receives the m counts in one store (one OnChange); MaxCnt is the largest. Raises
+  // Elements below FirstBin count as Underflow, elements at or above LastBin + BinWidth as
+  // Overflow; one between the end of bin m and LastBin + BinWidth counts nowhere. Histo is
+  // resized to m and cleared (each firing OnChange as usual), then receives the counts in one
+  // store with one more OnChange unless no element landed in a bin. MaxCnt is the largest
+  // count. Histo may be this vector itself: it is cleared before counting. Raises
   // EQORVectorError "Component \"Name.Histogram\": invalid number of bins" unless 1 <= m <= 500.
   bool Histogram(int32_t FirstElem, int32_t LastElem, int32_t FirstBin, int32_t LastBin,
                  int32_t BinWidth, TIntVector& Histo, int32_t& Underflow, int32_t& Overflow,

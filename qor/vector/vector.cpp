@@ -1,6 +1,5 @@
 #include "qor/vector/vector.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "qor/frame/random.h"
@@ -63,19 +62,17 @@ bool TVector::Histogram(int32_t FirstElem, int32_t LastElem, double FirstBin, do
   if (!(Span < 500)) return false;
   const int32_t NumBins = static_cast<int32_t>(Span) + 1;
   const double End = LastBin + BinWidth;
-  const detail::THistogramCounts Counts =
-      detail::CountIntoBins(*this, FirstElem, LastElem, NumBins, [=](double x) -> int64_t {
+  detail::CountIntoBins(
+      *this, FirstElem, LastElem, NumBins,
+      [=](double x) -> int64_t {
         if (std::isnan(x)) return detail::kNotCounted;
-        if (x < FirstBin) return 0;
-        if (x >= End) return int64_t{NumBins} + 1;
-        // Below End, so the quotient is bounded; clamp guards a bound beyond the last bin.
-        return std::min<int64_t>(static_cast<int64_t>(std::floor((x - FirstBin) / BinWidth)) + 1,
-                                 int64_t{NumBins} + 1);
-      });
-  Histo.AssignArray(Counts.Bins);
-  Underflow = Counts.Underflow;
-  Overflow = Counts.Overflow;
-  MaxCnt = Counts.MaxCnt;
+        if (x < FirstBin) return detail::kUnderflow;
+        if (x >= End) return detail::kOverflow;
+        // Below End yet beyond bin NumBins (a bin count rounded down): a bin Histo lacks.
+        const double Below = std::floor((x - FirstBin) / BinWidth);
+        return Below < NumBins ? static_cast<int64_t>(Below) + 1 : detail::kNotCounted;
+      },
+      Histo, Underflow, Overflow, MaxCnt);
   return true;
 }
 

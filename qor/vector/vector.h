@@ -48,9 +48,12 @@ class TVector final : public TVectorFiles<double, TVector> {
   // Counts elements FirstElem..LastElem (taken as passed: outside the vector they read 0) into
   // m = round(|LastBin - FirstBin|/BinWidth) + 1 bins (halves to even), bin b covering
   // [FirstBin + (b-1)*BinWidth, FirstBin + b*BinWidth). Elements below FirstBin count as
-  // Underflow, elements at or above the end of bin m as Overflow; NaN elements are not
-  // counted. Histo receives the m counts in one store (one OnChange); MaxCnt is the largest.
-  // False, with nothing changed, when m > 500 or BinWidth is not a positive finite number.
+  // Underflow, elements at or above LastBin + BinWidth as Overflow; an element between the end
+  // of bin m and LastBin + BinWidth (m rounded down) and a NaN element count nowhere. Histo is
+  // resized to m and cleared (each firing OnChange as usual), then receives the counts in one
+  // store with one more OnChange, unless no element landed in a bin (Histo then stays cleared,
+  // IsEmpty true). MaxCnt is the largest count. False, with nothing changed, when m > 500 or
+  // BinWidth is not a positive finite number.
   bool Histogram(int32_t FirstElem, int32_t LastElem, double FirstBin, double LastBin,
                  double BinWidth, TIntVector& Histo, int32_t& Underflow, int32_t& Overflow,
                  int32_t& MaxCnt) const;

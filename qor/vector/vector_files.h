@@ -8,10 +8,12 @@
 //     reads files written by matrix writers with a single column, skipping row attributes,
 //     column and row names; "NAN" and "###" read as 0. Its result is 0 or a negative code:
 //     the codes of ReadHeaderOfASC (-1 to -4), -5 a row attribute that is not a number, -6 a
-//     value that is not a number (the vector then keeps the rows before it), -7 more than one
-//     column, -8 no such file.
+//     value that is not a number (at row k: the vector is cut to k elements, element k keeping
+//     its old value), -7 more than one column (even when the header reader failed on a later
+//     line), -8 no such file.
 //   Element file (StoreOnFile in TVector/TIntVector, LoadFromFile here): "First Last" on the
-//     first line, then one value per line; LoadFromFile stores the values at First..Last and
+//     first line (the rest of the line is skipped), then one value per line; LoadFromFile
+//     stores the values at First..Last and
 //     fails, reading nothing, when Last is beyond the vector (AdjustVectorSize resizes it to
 //     Last first). Values that do not convert leave their element as it was.
 //   Stream (SaveToStream, LoadFromStream): Low, High and the elements Low..High; TVector writes

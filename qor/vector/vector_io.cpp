@@ -71,7 +71,8 @@ int32_t TVectorFiles<T, Self>::ImportASC(const std::string& FileName, std::strin
   bool RowAttributes = false, ColumnNames = false, RowNames = false, Nominal = false;
   int32_t Code = ReadHeaderOfASC(FileName, Comment, NrColumns, NrRows, RowAttributes, ColumnNames,
                                  RowNames, Nominal);
-  if (Code == 0 && NrColumns > 1) Code = kErrColumns;
+  // More than one column overrides whatever the header reader reported after that line.
+  if (NrColumns > 1) Code = kErrColumns;
   if (Code != 0) return Code;
 
   TTextFile F;
@@ -127,6 +128,8 @@ bool TVectorFiles<T, Self>::LoadFromFile(const std::string& FileName, bool Adjus
   TTextFile F;
   int32_t First = 0, Last = 0;
   if (!F.Open(FileName, tfmRead) || !F.ReadInteger(First) || !F.ReadInteger(Last)) return false;
+  std::string RestOfHeaderLine;  // anything after the two bounds is no element
+  F.ReadLine(RestOfHeaderLine);
   if (AdjustVectorSize) ResizeQuietly(Last);
   const bool Fits = Last <= this->NrOfElem();
   for (int64_t i = First; Fits && i <= Last; ++i) {

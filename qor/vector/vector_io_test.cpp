@@ -78,6 +78,8 @@ TEST_F(VectorFileTest, ImportASCCodesAndPartialReads) {
   EXPECT_EQ(V.ImportASC(Two, Comment), -7);
   EXPECT_THAT(V.Data(), ElementsAre(4, 4));                             // left as it was
   EXPECT_EQ(V.ImportASC(Write("bad.asc", "c\nx\t;c\n"), Comment), -2);  // header code passed on
+  // Two columns replace a header error found after the column line (here the row count).
+  EXPECT_EQ(V.ImportASC(Write("two_bad.asc", "c\n2\t;c\nx\t;r\n"), Comment), -7);
 
   const std::string Header = std::string("c\n1\t;c\n5\t;r\nFALSE FALSE FALSE FALSE") + kFlags;
   EXPECT_EQ(V.ImportASC(Write("nan.asc", Header + "1\nNAN\n###\n2.5e1\n-3\n"), Comment), 0);
@@ -135,6 +137,9 @@ TEST_F(VectorFileTest, LoadFromFileFillsTheNamedRangeOnly) {
   EXPECT_EQ(Small.NrOfElem(), 1);
   EXPECT_FALSE(Small.LoadFromFile(Write("h.txt", "3\n"), true));
   EXPECT_FALSE(Small.LoadFromFile(PathOf("missing.txt"), true));
+  // The bounds' line ends the header: what follows them there is not read as an element.
+  ASSERT_TRUE(V.LoadFromFile(Write("tail.txt", "1 2 9 9\n4\n5\n"), true));
+  EXPECT_THAT(V.Data(), ElementsAre(4, 5));
   TIntVector I;
   ASSERT_TRUE(I.LoadFromFile(Write("i.txt", "1 3\n0.5\n1.5\n-7\n"), true));
   EXPECT_THAT(I.Data(), ElementsAre(0, 2, -7));

@@ -90,7 +90,7 @@ void TVectorStats<T, Self>::SkewKurtIntern(int32_t LowElem, int32_t HighElem, do
   const long double sd = std::sqrt((s2 - s1 * s1 / n) / (n - 1));
   if (sd == 0) return;
   Skewness = static_cast<double>(Skewness / n / sd / sd / sd);
-  Kurtosis = static_cast<double>(Kurtosis / n / (sd * sd * sd * sd) - 3);
+  Kurtosis = static_cast<double>(Kurtosis / n / ((sd * sd) * (sd * sd)) - 3);
 }
 
 template <class T, class Self>

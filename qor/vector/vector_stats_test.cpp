@@ -70,6 +70,15 @@ TYPED_TEST(VectorStatsTest, MomentsMatchTheirClosedForms) {
   EXPECT_NEAR(Kurt, (K + 3) * 25 * 6 / 24 - 8, 8 * kTol);
 }
 
+TYPED_TEST(VectorStatsTest, KurtosisDividesBySquareTimesSquare) {
+  // 22, 72, 39, 52, 79: mean 52.8, sum d^2 = 2194.8, sd^2 = 548.7, sum d^4 = 1543280.976; the
+  // exact excess kurtosis rounds to -1.9748083082803303. Dividing by (sd*sd)*(sd*sd) with the
+  // 80-bit sd lands on the neighbouring double; the left-to-right sd*sd*sd*sd would not.
+  double Skew = 0, Kurt = 0;
+  this->Make({22, 72, 39, 52, 79})->SkewKurt(0, 0, Skew, Kurt);
+  EXPECT_EQ(Kurt, -1.97480830828033);
+}
+
 TYPED_TEST(VectorStatsTest, MomentsOfShortOrConstantRanges) {
   double Skew = -1, Kurt = -1;
   this->Make({1, 2, 9})->SkewKurtSample(0, 0, Skew, Kurt);

@@ -36,11 +36,20 @@ TEST(VectorHistogramTest, LastBinIsHalfOpenAndElementRangeIsTakenAsPassed) {
   EXPECT_EQ(Under, 0);
   EXPECT_EQ(Over, 1);
   EXPECT_EQ(MaxCnt, 2);
-  EXPECT_EQ(Changes, 1);
+  EXPECT_EQ(Changes, 3);  // resized from one element, cleared, then the counts stored
+  EXPECT_FALSE(Histo.IsEmpty());
   // Indices -1, 0 and 7 lie outside and read 0, below the first bin like elements 1 and 2.
   ASSERT_TRUE(V.Histogram(-1, 7, 1, 10, 1, Histo, Under, Over, MaxCnt));
   EXPECT_THAT(Histo.Data(), ElementsAre(1, 0, 0, 0, 0, 0, 0, 0, 1, 1));
   EXPECT_EQ(Under, 5);
+  // Nothing lands in a bin: the target stays as the clear left it, and a same-sized target is
+  // not resized, so two notifications fewer.
+  Changes = 0;
+  ASSERT_TRUE(V.Histogram(1, 2, 1, 10, 1, Histo, Under, Over, MaxCnt));
+  EXPECT_THAT(Histo.Data(), Each(0));
+  EXPECT_TRUE(Histo.IsEmpty());
+  EXPECT_EQ(MaxCnt, 0);
+  EXPECT_EQ(Changes, 1);
 }
 
 TEST(VectorHistogramTest, BinCountRoundsHalvesToEvenAndStopsAt500) {
@@ -48,11 +57,13 @@ TEST(VectorHistogramTest, BinCountRoundsHalvesToEvenAndStopsAt500) {
   V.AssignArray(std::vector<double>{0.2, 2.45, 3.2});
   TIntVector Histo;
   int32_t Under = 0, Over = 0, MaxCnt = 0;
-  // |2.5 - 0|/1 rounds to 2: three bins [0,1) [1,2) [2,3); 3.2 lies before LastBin + 1 = 3.5
-  // but beyond the last bin, so it counts as overflow rather than vanishing.
+  // |2.5 - 0|/1 rounds to 2: three bins [0,1) [1,2) [2,3); 3.2 lies below LastBin + 1 = 3.5,
+  // so it is no overflow, but its bin 4 does not exist: it counts nowhere.
   ASSERT_TRUE(V.Histogram(1, 3, 0, 2.5, 1, Histo, Under, Over, MaxCnt));
   EXPECT_THAT(Histo.Data(), ElementsAre(1, 0, 1));
-  EXPECT_EQ(Over, 1);
+  EXPECT_EQ(Under, 0);
+  EXPECT_EQ(Over, 0);
+  EXPECT_EQ(MaxCnt, 1);
   ASSERT_TRUE(V.Histogram(1, 3, 0, 499, 1, Histo, Under, Over, MaxCnt));
   EXPECT_EQ(Histo.NrOfElem(), 500);
   EXPECT_FALSE(V.Histogram(0, 0, 0, 500, 1, Histo, Under, Over, MaxCnt));
@@ -66,15 +77,19 @@ TEST(IntVectorHistogramTest, IntegerBinsAndTheirLimits) {
   V.AssignArray(std::vector<int32_t>{-3, 0, 1, 2, 5, 6, 7});
   TIntVector Histo;
   int32_t Under = 0, Over = 0, MaxCnt = 0;
-  // Width 2 from 0 to 5: m = 5 div 2 + 1 = 3 bins {0,1} {2,3} {4,5}; 6 is beyond bin 3 though
-  // below LastBin + width = 7, so it overflows with 7.
+  // Width 2 from 0 to 5: m = 5 div 2 + 1 = 3 bins {0,1} {2,3} {4,5}; 6 belongs to bin 4, which
+  // does not exist, and is below LastBin + width = 7, so it counts nowhere; 7 overflows.
   ASSERT_TRUE(V.Histogram(1, 7, 0, 5, 2, Histo, Under, Over, MaxCnt));
   EXPECT_THAT(Histo.Data(), ElementsAre(2, 1, 1));
   EXPECT_EQ(Under, 1);
-  EXPECT_EQ(Over, 2);
+  EXPECT_EQ(Over, 1);
   EXPECT_EQ(MaxCnt, 2);
   ASSERT_TRUE(V.Histogram(1, 7, 0, 3, -4, Histo, Under, Over, MaxCnt));  // width taken as 1
   EXPECT_THAT(Histo.Data(), ElementsAre(1, 1, 1, 0));
+  // Counting its own elements: the target is cleared before the count, so every element
+  // reads 0 and lands in bin 1.
+  V.Histogram(1, 7, 0, 3, 1, V, Under, Over, MaxCnt);
+  EXPECT_THAT(V.Data(), ElementsAre(7, 0, 0, 0));
   V.SetName("iv");
   EXPECT_THAT(
       [&] { V.Histogram(0, 0, 0, 500, 1, Histo, Under, Over, MaxCnt); },
