@@ -43,7 +43,7 @@ void TMatrix::SetSize(int32_t Nc, int32_t Nr) {
       FHidden = std::move(Fresh);
       FHiddenCols = NewCols;
       FHiddenRows = NewRows;
-      FMat.clear();
+      FMat = {};
     }
   }
   FNCol = Nc;
