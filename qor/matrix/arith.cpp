@@ -52,6 +52,7 @@ bool TMatrix::Transpose() {
     }
   }
   FMat = std::move(Transposed);
+  DropHiddenStorage();
   std::swap(FNCol, FNRow);
   Changed();
   return true;

@@ -79,6 +79,9 @@ class TMatrix : public TComponent,
   // Sets the size to Nc x Nr (negative counts become 0), keeping the overlapping elements and
   // setting new ones to 0, then notifies. Asking for the current size does nothing (no
   // notification). Always true; out of memory raises and keeps the old size and elements.
+  // The storage never shrinks below one column of one row: resizing to a zero dimension hides
+  // the first column (row) rather than discarding it, and growing again shows it as it was
+  // (Assign and Transpose size the storage exactly, so after them nothing hidden remains).
   bool Resize(int32_t Nc, int32_t Nr);
   // Resize, then Fill(0).
   bool ResizeAndClear(int32_t Nc, int32_t Nr);
@@ -440,9 +443,13 @@ class TMatrix : public TComponent,
   double& At(int32_t c, int32_t r) { return FMat[Offset(c, r)]; }
   double At(int32_t c, int32_t r) const { return FMat[Offset(c, r)]; }
 
-  // Sets the size without notifying; keeps the overlap, new elements 0. Raises the heap
-  // message on lack of memory, leaving the matrix as it was.
+  // Sets the size without notifying. The storage becomes max(Nc, 1) x max(Nr, 1) and keeps the
+  // overlap with the old storage, new elements 0; so values a zero dimension hid come back
+  // when it grows again. Raises the heap message on lack of memory, leaving the matrix as it
+  // was.
   void SetSize(int32_t Nc, int32_t Nr);
+  // Assign and Transpose size the storage exactly: nothing hidden survives them.
+  void DropHiddenStorage();
   // Allocates a zeroed buffer of Nc x Nr elements, raising the heap message on failure.
   std::vector<double> AllocateStorage(int32_t Nc, int32_t Nr) const;
   // Applies Op(element&) to every element of the repaired rectangle, column by column.
@@ -474,6 +481,11 @@ class TMatrix : public TComponent,
   std::string FDataID;
   int32_t FPrecis[2] = {15, -1};
   std::vector<double> FMat;  // column-major, exactly FNCol * FNRow elements
+  // While a dimension is 0, the storage Resize keeps beyond the (empty) visible matrix:
+  // FHiddenCols x FHiddenRows elements, column-major. Empty whenever FMat is not.
+  std::vector<double> FHidden;
+  int32_t FHiddenCols = 0;
+  int32_t FHiddenRows = 0;
 };
 
 }  // namespace qor

@@ -19,22 +19,41 @@ std::vector<double> TMatrix::AllocateStorage(int32_t Nc, int32_t Nr) const {
 void TMatrix::SetSize(int32_t Nc, int32_t Nr) {
   Nc = std::max(Nc, 0);
   Nr = std::max(Nr, 0);
-  if (Nr == FNRow) {
+  const bool WasVisible = FNCol > 0 && FNRow > 0;
+  const bool Visible = Nc > 0 && Nr > 0;
+  if (WasVisible && Visible && Nr == FNRow) {
     // Whole columns are kept or dropped: the buffer only grows or shrinks at its end.
     GuardedAllocation<EQORMatrixError>(
         Name(), [&] { FMat.resize(static_cast<size_t>(Nc) * static_cast<size_t>(Nr), 0.0); });
   } else {
-    std::vector<double> Fresh = AllocateStorage(Nc, Nr);
-    const size_t KeptRows = static_cast<size_t>(std::min(Nr, FNRow));
-    for (int32_t c = 1; c <= std::min(Nc, FNCol); ++c) {
-      if (KeptRows > 0)
-        std::memcpy(&Fresh[static_cast<size_t>(c - 1) * static_cast<size_t>(Nr)], ColumnPtr(c),
-                    KeptRows * sizeof(double));
+    const std::vector<double>& Old = WasVisible ? FMat : FHidden;
+    const int32_t OldCols = WasVisible ? FNCol : FHiddenCols;
+    const int32_t OldRows = WasVisible ? FNRow : FHiddenRows;
+    const int32_t NewCols = std::max(Nc, 1), NewRows = std::max(Nr, 1);
+    std::vector<double> Fresh = AllocateStorage(NewCols, NewRows);
+    const size_t KeptRows = static_cast<size_t>(std::min(NewRows, OldRows));
+    for (int32_t c = 0; c < std::min(NewCols, OldCols) && KeptRows > 0; ++c)
+      std::memcpy(&Fresh[static_cast<size_t>(c) * static_cast<size_t>(NewRows)],
+                  &Old[static_cast<size_t>(c) * static_cast<size_t>(OldRows)],
+                  KeptRows * sizeof(double));
+    if (Visible) {
+      FMat = std::move(Fresh);
+      DropHiddenStorage();
+    } else {
+      FHidden = std::move(Fresh);
+      FHiddenCols = NewCols;
+      FHiddenRows = NewRows;
+      FMat = {};
     }
-    FMat = std::move(Fresh);
   }
   FNCol = Nc;
   FNRow = Nr;
+}
+
+void TMatrix::DropHiddenStorage() {
+  FHidden = {};
+  FHiddenCols = 0;
+  FHiddenRows = 0;
 }
 
 bool TMatrix::Resize(int32_t Nc, int32_t Nr) {
@@ -89,6 +108,7 @@ void TMatrix::Assign(const TPersistent* Source) {
   std::vector<double> Elements = GuardedAllocation<EQORMatrixError>(
       Name(), [&] { return std::vector<double>(MatSource->FMat); });
   FMat = std::move(Elements);
+  DropHiddenStorage();
   FNCol = MatSource->FNCol;
   FNRow = MatSource->FNRow;
   FDataID = MatSource->FDataID;

@@ -43,9 +43,27 @@ TEST(MatrixStorage, ResizeKeepsOverlapOnlyAndNotifiesOnChange) {
   M.Resize(2, 4);  // same size: no notification
   EXPECT_EQ(Columns(M), (TDouble2DArray{{1, 2, 3, 0}, {4, 5, 6, 0}}));
   EXPECT_EQ(Changes.Count, 1);
-  M.Resize(0, 4);  // elements cut off do not come back
-  M.Resize(1, 4);
-  EXPECT_EQ(Columns(M), (TDouble2DArray{{0, 0, 0, 0}}));
+}
+
+// Resize keeps at least one column of one row of storage, so a zero dimension only hides the
+// first column (row); Assign and Transpose size the storage exactly and keep nothing hidden.
+TEST(MatrixStorage, ZeroDimensionHidesTheFirstLineUntilResizeShowsItAgain) {
+  TMatrix M, Copy;
+  SetColumns(M, {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}});
+  M.Resize(0, 3);
+  Copy.Assign(&M);
+  M.Resize(2, 2);
+  EXPECT_EQ(Columns(M), (TDouble2DArray{{1, 2}, {0, 0}}));
+  M.SetVal(2, 1, 5);
+  M.Resize(2, 0);
+  M.Resize(3, 2);
+  EXPECT_EQ(Columns(M), (TDouble2DArray{{1, 0}, {5, 0}, {0, 0}}));
+  Copy.Resize(1, 3);
+  EXPECT_EQ(Columns(Copy), (TDouble2DArray{{0, 0, 0}})) << "Assign keeps no storage";
+  M.Resize(0, 2);
+  M.Transpose();
+  M.Resize(2, 1);
+  EXPECT_EQ(Columns(M), (TDouble2DArray{{0}, {0}})) << "Transpose keeps no storage";
 }
 
 // The request exceeds what any vector can hold, so it fails the same way on every machine and
