@@ -67,7 +67,15 @@ template <class ElementUpdate>
 
 }  // namespace
 
+// Each kernel is compiled twice and the dynamic loader picks the clone through a resolver that it
+// runs while relocating the program, before any runtime library is initialised. ThreadSanitizer
+// instruments that resolver like any other function, and its entry hook then dereferences thread
+// state that does not exist yet; under that sanitizer only the baseline clone is built.
+#if defined(__SANITIZE_THREAD__)
+#define QOR_VECTOR_CLONES
+#else
 #define QOR_VECTOR_CLONES [[gnu::target_clones("avx2", "default")]]
+#endif
 
 QOR_VECTOR_CLONES void JacobiRotate(double* x, double* y, std::ptrdiff_t Length, double s,
                                     double tau) {
