@@ -7,6 +7,7 @@
 #include <functional>
 #include <limits>
 #include <numbers>
+#include <optional>
 #include <random>
 #include <type_traits>
 #include <utility>
@@ -160,52 +161,43 @@ TEST(SLineTest, NormalAndParallelLinesMeetTheirDefinitions) {
   EXPECT_EQ(Line.CalcY(-50), 4.0);
 }
 
-// Expected points in the order left, right, bottom, top edge; with and without substitution.
+// The clipped segment as {x1, y1, x2, y2}, or nothing for a line that misses the box.
+std::optional<std::array<double, 4>> Clip(TSLine& Line, const std::array<double, 4>& Box) {
+  std::array<double, 4> Ends{};
+  if (!Line.ClipBox(Box[0], Box[1], Box[2], Box[3], Ends[0], Ends[1], Ends[2], Ends[3]))
+    return std::nullopt;
+  return Ends;
+}
+
+// Box (1, 2)-(5, 4); end points in the order of the left, right, bottom and top edge crossings,
+// the same with and without substitution.
 TEST(SLineTest, ClipBoxReturnsTheSegmentInsideTheBox) {
-  constexpr double Box[4] = {1, 2, 5, 4}, Reversed[4] = {5, 4, 1, 2}, Centred[4] = {-1, -1, 1, 1};
-  const struct {
-    const char* Case;
-    double a, b, c;
-    const double* Box;  // lower-left x, y, upper-right x, y
-    bool Hits;
-    std::array<double, 4> Ends;
-  } Cases[] = {
-      {"left-right", -0.5, 4, -11.5, Box, true, {1, 3, 5, 3.5}},
-      {"left-bottom", 1, 1, -4, Box, true, {1, 3, 2, 2}},
-      {"left-top", 1, -1, 2, Box, true, {1, 3, 2, 4}},
-      {"right-bottom", 1, -1, -2, Box, true, {5, 3, 4, 2}},
-      {"right-top", 1, 1, -8, Box, true, {5, 3, 4, 4}},
-      {"bottom-top", 2, -1, -2, Box, true, {2, 2, 3, 4}},
-      {"vertical", 1, 0, -3, Box, true, {3, 2, 3, 4}},
-      {"horizontal", 0, 1, -3, Box, true, {1, 3, 5, 3}},
-      {"misses", 1, -1, 10, Box, false, {}},
-      {"horizontal misses", 0, 1, -10, Box, false, {}},
-      {"vertical misses", 1, 0, -10, Box, false, {}},
-      {"reversed corners", 0, 1, -3, Reversed, false, {}},
-      {"touches bottom left", 1, 1, -3, Box, true, {1, 2, 1, 2}},
-      {"touches top right", 1, 1, -9, Box, true, {5, 4, 5, 4}},
-      {"diagonal", -2, 4, -6, Box, true, {1, 2, 5, 4}},
-      {"anti-diagonal", 1, 2, -9, Box, true, {1, 4, 5, 2}},
-      {"corner and top", 1, -1, 1, Box, true, {1, 2, 3, 4}},
-      {"along bottom", 0, 1, -2, Box, true, {1, 2, 5, 2}},
-      {"along right", 1, 0, -5, Box, true, {5, 2, 5, 4}},
-      // The substituted left-edge crossing lands at (-1, 0), inside the edge: not an end point.
-      {"along left across the axis", 1, 0, 1, Centred, true, {-1, -1, -1, 1}},
-  };
-  for (const auto& C : Cases)
-    for (bool Substitute : {false, true}) {
-      SCOPED_TRACE(::testing::Message() << C.Case << (Substitute ? ", substituting" : ""));
-      TSLine Line;
-      SetLine(Line, C.a, C.b, C.c).SetSubstituteInf(Substitute);
-      std::array<double, 4> Ends{};
-      ASSERT_EQ(
-          Line.ClipBox(C.Box[0], C.Box[1], C.Box[2], C.Box[3], Ends[0], Ends[1], Ends[2], Ends[3]),
-          C.Hits);
+  constexpr std::array<double, 4> Box = {1, 2, 5, 4};
+  // {a, b, c, x1, y1, x2, y2}, in turn: left-right, left-bottom, left-top, right-bottom,
+  // right-top, bottom-top, vertical, horizontal, touching the bottom-left and the top-right
+  // corner, diagonal, anti-diagonal, corner and top, along the bottom, along the right.
+  const std::array<double, 7> Hits[] = {
+      {-0.5, 4, -11.5, 1, 3, 5, 3.5}, {1, 1, -4, 1, 3, 2, 2},  {1, -1, 2, 1, 3, 2, 4},
+      {1, -1, -2, 5, 3, 4, 2},        {1, 1, -8, 5, 3, 4, 4},  {2, -1, -2, 2, 2, 3, 4},
+      {1, 0, -3, 3, 2, 3, 4},         {0, 1, -3, 1, 3, 5, 3},  {1, 1, -3, 1, 2, 1, 2},
+      {1, 1, -9, 5, 4, 5, 4},         {-2, 4, -6, 1, 2, 5, 4}, {1, 2, -9, 1, 4, 5, 2},
+      {1, -1, 1, 1, 2, 3, 4},         {0, 1, -2, 1, 2, 5, 2},  {1, 0, -5, 5, 2, 5, 4}};
+  // oblique, horizontal and vertical lines beside the box
+  const std::array<double, 3> Misses[] = {{1, -1, 10}, {0, 1, -10}, {1, 0, -10}};
+  for (bool Substitute : {false, true}) {
+    SCOPED_TRACE(Substitute ? "substituting" : "not substituting");
+    TSLine Line;
+    for (const auto& [a, b, c, x1, y1, x2, y2] : Hits) {
+      SetLine(Line, a, b, c).SetSubstituteInf(Substitute);
+      EXPECT_EQ(Clip(Line, Box), (std::array{x1, y1, x2, y2})) << a << " " << b << " " << c;
       EXPECT_EQ(Line.SubstituteInf(), Substitute);
-      if (C.Hits) {
-        EXPECT_EQ(Ends, C.Ends);
-      }
     }
+    for (const auto& [a, b, c] : Misses)
+      EXPECT_EQ(Clip(SetLine(Line, a, b, c), Box), std::nullopt) << a << " " << b << " " << c;
+    EXPECT_EQ(Clip(SetLine(Line, 0, 1, -3), {5, 4, 1, 2}), std::nullopt);  // reversed corners
+    // The substituted left-edge crossing lands at (-1, 0), inside the edge: not an end point.
+    EXPECT_EQ(Clip(SetLine(Line, 1, 0, 1), {-1, -1, 1, 1}), (std::array{-1.0, -1.0, -1.0, 1.0}));
+  }
 }
 
 // Lines through two random points of the box: the clipped segment lies on the line with its
