@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <span>
 #include <string>
 
 #include "qor/frame/float_text.h"
@@ -15,35 +17,36 @@ namespace qor {
 namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr int32_t kMinInt = std::numeric_limits<int32_t>::min();
+
+// {text, start, value, end}; an end equal to the start means rejected.
+struct TScanRow {
+  const char* Text;
+  int32_t Start, Expected, End;
+};
+
+template <class Scan>
+void ExpectScans(Scan ScanItem, std::span<const TScanRow> Rows) {
+  for (const auto& [Text, Start, Expected, End] : Rows) {
+    int32_t Position = Start;
+    EXPECT_EQ(ScanItem(Text, Position), Expected) << Text;
+    EXPECT_EQ(Position, End) << Text;
+  }
+}
 
 TEST(IntegerScan, ReadsAndAdvancesOrLeavesThePosition) {
-  using TIntScan = int32_t (*)(std::string_view, int32_t&);
-  const struct {
-    TIntScan Scan;
-    const char* Text;
-    int32_t Start, Expected, End;  // End equal to Start: rejected
-  } Cases[] = {{ScanHex, "  ff,", 0, 255, 4},
-               {ScanHex, "FFFFFFFF", 0, -1, 8},
-               {ScanHex, "000000000000000000001A", 0, 26, 22},
-               {ScanHex, "100000000", 0, 0, 0},
-
-               {ScanHex, "12", 2, 0, 2},
-               {ScanHex, "12", 3, 0, 3},
-               {ScanHex, "12", -1, 0, -1},
-               {ScanOctal, "0778", 0, 63, 3},
-
-               {ScanBin, "a 1012", 1, 5, 5},
-               {ScanDecimal, "x -42 y", 1, -42, 5},
-               {ScanDecimal, "+7", 0, 7, 2},
-               {ScanDecimal, "-2147483648", 0, std::numeric_limits<int32_t>::min(), 11},
-               {ScanDecimal, "2147483648", 0, 0, 0},
-               {ScanDecimal, "- 5", 0, 0, 0},
-               {ScanDecimal, "   ", 0, 0, 0}};
-  for (const auto& c : Cases) {
-    int32_t Position = c.Start;
-    EXPECT_EQ(c.Scan(c.Text, Position), c.Expected) << c.Text;
-    EXPECT_EQ(Position, c.End) << c.Text;
-  }
+  const TScanRow HexRows[] = {
+      {"  ff,", 0, 255, 4},   {"FFFFFFFF", 0, -1, 8}, {"000000000000000000001A", 0, 26, 22},
+      {"100000000", 0, 0, 0}, {"12", 2, 0, 2},        {"12", 3, 0, 3},
+      {"12", -1, 0, -1}};
+  const TScanRow DecimalRows[] = {
+      {"x -42 y", 1, -42, 5},  {"+7", 0, 7, 2},  {"-2147483648", 0, kMinInt, 11},
+      {"2147483648", 0, 0, 0}, {"- 5", 0, 0, 0}, {"   ", 0, 0, 0}};
+  const TScanRow OctalRows[] = {{"0778", 0, 63, 3}}, BinRows[] = {{"a 1012", 1, 5, 5}};
+  ExpectScans(ScanHex, HexRows);
+  ExpectScans(ScanDecimal, DecimalRows);
+  ExpectScans(ScanOctal, OctalRows);
+  ExpectScans(ScanBin, BinRows);
   // The inverse of the radix writers over the whole 32-bit range.
   SetRandSeed(3);
   for (int i = 0; i < 1000; ++i) {
@@ -57,34 +60,30 @@ TEST(IntegerScan, ReadsAndAdvancesOrLeavesThePosition) {
 }
 
 TEST(ScanFPNum, SyntaxAndRange) {
-  const std::string Long = "0." + std::string(10000, '0') + "1e10005";
+  // {text, exponent allowed, field width, value, end}: the exponent left unread, a fixed column
+  // of three, a lone "e", underflow to zero.
   const struct {
-    std::string Text;
+    const char* Text;
     bool AllowExponent;
     int32_t FieldWidth;
     double Expected;
-    int32_t End;  // 0: rejected
-  } Cases[] = {{" -1.25e2x", true, 0, -125, 8},
-               {"1.25e2", false, 0, 1.25, 4},  // the exponent is left unread
-               {"12345678", true, 3, 123, 3},  // a fixed column of three
-               {"3e", true, 0, 3, 1},
-               {"1e-400", true, 0, 0, 6},
-               {Long, true, 0, 1e4, static_cast<int32_t>(Long.size())},
-               {"-Inf", true, 0, -kInf, 4},
-               {"1e400", true, 0, 0, 0},
-
-               {".", true, 0, 0, 0},
-
-               {"e5", true, 0, 0, 0},
-               {"+.e1", true, 0, 0, 0},
-               {"Infinity", true, 0, 0, 0}};
+    int32_t End;
+  } Cases[] = {{" -1.25e2x", true, 0, -125, 8}, {"1.25e2", false, 0, 1.25, 4},
+               {"12345678", true, 3, 123, 3},   {"3e", true, 0, 3, 1},
+               {"1e-400", true, 0, 0, 6},       {"-Inf", true, 0, -kInf, 4}};
   for (const auto& c : Cases) {
     int32_t Position = 0;
-    EXPECT_EQ(ScanFPNum(c.Text, c.AllowExponent, c.FieldWidth, Position), c.Expected)
-        << c.Text.substr(0, 20);
-    EXPECT_EQ(Position, c.End) << c.Text.substr(0, 20);
+    EXPECT_EQ(ScanFPNum(c.Text, c.AllowExponent, c.FieldWidth, Position), c.Expected) << c.Text;
+    EXPECT_EQ(Position, c.End) << c.Text;
+  }
+  for (const char* Rejected : {"1e400", ".", "e5", "+.e1", "Infinity"}) {
+    int32_t Position = 0;
+    EXPECT_EQ(ScanFPNum(Rejected, true, 0, Position), 0) << Rejected;
+    EXPECT_EQ(Position, 0) << Rejected;
   }
   int32_t Position = 0;
+  EXPECT_EQ(ScanFPNum("0." + std::string(10000, '0') + "1e10005", true, 0, Position), 1e4);
+  Position = 0;
   EXPECT_EQ(ScanFPNum(".5 5.", true, 0, Position), 0.5);
   EXPECT_EQ(ScanFPNum(".5 5.", true, 0, Position), 5);
   EXPECT_EQ(Position, 5);
@@ -120,29 +119,27 @@ TEST(ScanDegrees, ReadsWhatDegreeToStrWrites) {
   EXPECT_EQ(Position, 0);
 }
 
-TEST(ScanDateTime, SerialDates) {
+TEST(ScanDateTime, SerialDatesAndImpossibleDates) {
   const struct {
     const char *Text, *Pattern;
     TLanguage Language;
     double Expected;
-    int32_t End;  // 0: rejected
-  } Cases[] = {{"2000-01-01", "yyyy-mm-dd", lanEnglish, 36526, 10},
-               {"1.3.1900 18:00", "d.m.yyyy hh:nn", lanEnglish, 61.75, 14},
-               {"29 Dec 1899 18:00:00", "dd mmm yyyy hh:nn:ss", lanEnglish, -0.25, 20},
-               {"5. m\xC3\xA4rz 24", "d. mmmm yy", lanGerman, 45356, 11},
-               {"12:00:00.500", "hh:nn:ss.zzz", lanEnglish, 0.5 + 500.0 / 86'400'000, 12},
-               {"2023-02-29", "yyyy-mm-dd", lanFrench, 0, 0},
-               {"2024-13-01", "yyyy-mm-dd", lanFrench, 0, 0},
-               {"2024-01-32", "yyyy-mm-dd", lanFrench, 0, 0},
-               {"20240101", "yyyy-mm-dd", lanFrench, 0, 0},
-
-               {"24:00", "hh:nn", lanEnglish, 0, 0},
-               {"2024-02-29", "", lanEnglish, 0, 0}};
+  } Cases[] = {{"2000-01-01", "yyyy-mm-dd", lanEnglish, 36526},
+               {"1.3.1900 18:00", "d.m.yyyy hh:nn", lanEnglish, 61.75},
+               {"29 Dec 1899 18:00:00", "dd mmm yyyy hh:nn:ss", lanEnglish, -0.25},
+               {"5. m\xC3\xA4rz 24", "d. mmmm yy", lanGerman, 45356},
+               {"12:00:00.500", "hh:nn:ss.zzz", lanEnglish, 0.5 + 500.0 / 86'400'000}};
   for (const auto& c : Cases) {
     int32_t Position = 0;
     EXPECT_EQ(ScanDateTime(c.Text, c.Pattern, c.Language, Position), c.Expected) << c.Text;
-    EXPECT_EQ(Position, c.End) << c.Text;
+    EXPECT_EQ(Position, static_cast<int32_t>(std::strlen(c.Text))) << c.Text;
   }
+  int32_t Position = 0;
+  for (const char* Impossible : {"2023-02-29", "2024-13-01", "2024-01-32", "20240101"})
+    EXPECT_EQ(ScanDateTime(Impossible, "yyyy-mm-dd", lanFrench, Position), 0) << Impossible;
+  EXPECT_EQ(ScanDateTime("24:00", "hh:nn", lanEnglish, Position), 0);
+  EXPECT_EQ(ScanDateTime("2024-02-29", "", lanEnglish, Position), 0);
+  EXPECT_EQ(Position, 0);
 }
 
 TEST(IsValid, WholeTextWithSurroundingBlanks) {
