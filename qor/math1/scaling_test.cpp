@@ -56,21 +56,17 @@ TEST(Round125Test, BothSignsRoundToTheSeries) {
 }
 
 TEST(CalcScaleParsTest, HandComputedAxes) {
+  // In turn: raw step 25 gives 2 * 10, the same axis reversed, raw exactly 20 drops to 1 * 10,
+  // raw exactly 10 stays, raw exactly 50 drops to 2 * 10, raw 0.5 in a negative decade, the
+  // first tick past A, raw 0.7 gives 5 * 0.1, unit steps on a short and a long axis, an empty axis.
   const struct {
     int32_t NumTicks;
     long double A, B, FirstTick, Distance;
     uint16_t NumMinor;
-  } Cases[] = {{4, 0, 100, 0, 20, 4},     // raw 25: step 2 * 10
-               {4, 100, 0, 100, -20, 4},  // the same axis reversed
-               {5, 0, 100, 0, 10, 5},     // raw exactly 20 drops to 1 * 10
-               {10, 0, 100, 0, 10, 5},    // raw exactly 10 stays
-               {2, 0, 100, 0, 20, 4},     // raw exactly 50 drops to 2 * 10
-               {3, -1, 0.5, -1, 0.2, 4},  // raw 0.5, negative decade
-               {4, 0.3, 10.3, 2, 2, 4},   // first tick past A
-               {3, 0, 2.1, 0, 0.5, 5},    // raw 0.7: step 5 * 0.1
-               {0, 2.5, 8, 3, 1, 5},      // unit steps, short axis
-               {0, 0, 100, 0, 1, 1},      // unit steps, long axis
-               {3, 7, 7, 7, 0, 1}};       // empty axis
+  } Cases[] = {{4, 0, 100, 0, 20, 4},   {4, 100, 0, 100, -20, 4}, {5, 0, 100, 0, 10, 5},
+               {10, 0, 100, 0, 10, 5},  {2, 0, 100, 0, 20, 4},    {3, -1, 0.5, -1, 0.2, 4},
+               {4, 0.3, 10.3, 2, 2, 4}, {3, 0, 2.1, 0, 0.5, 5},   {0, 2.5, 8, 3, 1, 5},
+               {0, 0, 100, 0, 1, 1},    {3, 7, 7, 7, 0, 1}};
   // 10^(n + lg 2) in 80-bit carries a few ulps of the logarithm.
   const double kTolerance = 64 * std::numeric_limits<long double>::epsilon();
   for (const auto& c : Cases) {
@@ -111,19 +107,18 @@ TEST(CalcScaleParsTest, FirstTickIsTheFirstMultipleAtOrPastA) {
 }
 
 TEST(RoundDegreesTest, StepsAndCarries) {
-  // {deg, min, sec, round up} -> {deg, min, sec}
+  // {deg, min, sec, round up} -> {deg, min, sec}; 60' carries into a degree and 60" into a
+  // minute, 75' counts as 59'.
   const struct {
     int32_t Deg, Min, Sec;
     bool RoundUp;
     std::array<int32_t, 3> Expected;
-  } Cases[] = {{0, 40, 0, true, {1, 0, 0}},  // 60' carries into a degree
-               {0, 40, 0, false, {0, 30, 0}},  {7, 30, 0, true, {10, 0, 0}},
-               {7, 30, 0, false, {5, 0, 0}},   {3, 0, 0, true, {3, 0, 0}},
-               {400, 0, 0, true, {360, 0, 0}}, {1, 0, 30, false, {1, 0, 0}},
-               {-1, 20, 5, true, {0, 0, 0}},   {0, 20, 0, false, {0, 20, 0}},
-               {0, 20, 1, true, {0, 30, 0}},   {0, 75, 0, false, {0, 30, 0}},  // 75' counts as 59'
-               {0, 0, 40, true, {0, 1, 0}},  // 60" carries into a minute
-               {0, 0, 4, false, {0, 0, 3}}};
+  } Cases[] = {
+      {0, 40, 0, true, {1, 0, 0}},  {0, 40, 0, false, {0, 30, 0}}, {7, 30, 0, true, {10, 0, 0}},
+      {7, 30, 0, false, {5, 0, 0}}, {3, 0, 0, true, {3, 0, 0}},    {400, 0, 0, true, {360, 0, 0}},
+      {1, 0, 30, false, {1, 0, 0}}, {-1, 20, 5, true, {0, 0, 0}},  {0, 20, 0, false, {0, 20, 0}},
+      {0, 20, 1, true, {0, 30, 0}}, {0, 75, 0, false, {0, 30, 0}}, {0, 0, 40, true, {0, 1, 0}},
+      {0, 0, 4, false, {0, 0, 3}}};
   for (const auto& c : Cases) {
     std::array<int32_t, 3> Parts{c.Deg, c.Min, c.Sec};
     RoundDegrees(Parts[0], Parts[1], Parts[2], c.RoundUp);
