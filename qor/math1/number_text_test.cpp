@@ -18,24 +18,19 @@ namespace {
 using TTexts = std::vector<std::pair<std::string, std::string>>;  // {written, expected}
 
 void ExpectTexts(const TTexts& Texts) {
-  for (const auto& [Written, Expected] : Texts) EXPECT_EQ(Written, Expected);
+  for (std::size_t i = 0; i < Texts.size(); ++i) EXPECT_EQ(Texts[i].first, Texts[i].second) << i;
 }
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr int32_t kMinInt = std::numeric_limits<int32_t>::min();
 
 TEST(RadixText, FixedDigitCounts) {
-  ExpectTexts({{Decimal(42, 5), "00042"},
-
-               {Decimal(12345, 3), "345"},
-               {Decimal(0, 0), "0"},
-               {Decimal(std::numeric_limits<int32_t>::min(), 10), "-2147483648"},
-               {Hex(-1, 8), "FFFFFFFF"},
-               {Hex(255, 12), "000000FF"},
-
-               {Hex(0x1234ABCD, 3), "BCD"},
-               {Octal(-1, 11), "37777777777"},
-               {Bin(5, 4), "0101"},
-               {Bin(-1, 40), std::string(32, '1')}});
+  const TTexts Texts = {{Decimal(42, 5), "00042"},   {Decimal(12345, 3), "345"},
+                        {Decimal(0, 0), "0"},        {Decimal(kMinInt, 10), "-2147483648"},
+                        {Hex(-1, 8), "FFFFFFFF"},    {Hex(255, 12), "000000FF"},
+                        {Hex(0x1234ABCD, 3), "BCD"}, {Octal(-1, 11), "37777777777"},
+                        {Bin(5, 4), "0101"},         {Bin(-1, 40), std::string(32, '1')}};
+  ExpectTexts(Texts);
 }
 
 template <class T>
@@ -44,9 +39,10 @@ bool SameBits(T a, T b, size_t Bytes) {
 }
 
 TEST(BitPatternText, KnownPatternsAndBitForBitRoundTrips) {
-  ExpectTexts({{FPNumToHex(-2.0), "C000000000000000"},
-               {FPNumToHex(1.0L), "3FFF8000000000000000"},
-               {FPNumToHex(-std::numeric_limits<float>::infinity()), "FF800000"}});
+  const TTexts Texts = {{FPNumToHex(-2.0), "C000000000000000"},
+                        {FPNumToHex(1.0L), "3FFF8000000000000000"},
+                        {FPNumToHex(-std::numeric_limits<float>::infinity()), "FF800000"}};
+  ExpectTexts(Texts);
   EXPECT_EQ(HexToDouble("3ff0000000000000"), 1.0);
   EXPECT_EQ(HexToSingle("3F800000"), 1.0f);
   EXPECT_EQ(HexToExtended("4000C90FDAA22168C235"), 3.14159265358979323851L);
@@ -90,18 +86,20 @@ TEST(BitPatternText, RejectsWrongLengthAndDigits) {
 }
 
 TEST(ExponentialText, StrfAndMakeEFormat) {
-  ExpectTexts({{strf(-1234, 12, -2), "-1.23400E+03"},
-               {strf(1e-5, 10, -2), " 1.000E-05"},
-               {strf(1e150, 10, -2), "**********"},
-
-               {strf(3.14159, 8, 2), "    3.14"},
-               {strf(1234, 12, -1), " 1.234E+0003"},
-               {strf(kInf, 6, -2), "  +Inf"},
-               {MakeEFormat(1234, 12, 4), "  0.1234E+04"},
-               {MakeEFormat(-0.05, 8, 2), "-0.50E-01"},
-               {MakeEFormat(0, 8, 3), " 0.000E+00"},
-               {MakeEFormat(9.99, 1, 2), " 0.10E+02"},  // rounding carries; width clamped to 8
-               {MakeEFormat(123456789, 8, 99), " 0.123456789000000E+09"}});  // 15 digits at most
+  // MakeEFormat: rounding carries into the exponent, the width is clamped to 8 and at most 15
+  // digits are written.
+  const TTexts Texts = {{strf(-1234, 12, -2), "-1.23400E+03"},
+                        {strf(1e-5, 10, -2), " 1.000E-05"},
+                        {strf(1e150, 10, -2), "**********"},
+                        {strf(3.14159, 8, 2), "    3.14"},
+                        {strf(1234, 12, -1), " 1.234E+0003"},
+                        {strf(kInf, 6, -2), "  +Inf"},
+                        {MakeEFormat(1234, 12, 4), "  0.1234E+04"},
+                        {MakeEFormat(-0.05, 8, 2), "-0.50E-01"},
+                        {MakeEFormat(0, 8, 3), " 0.000E+00"},
+                        {MakeEFormat(9.99, 1, 2), " 0.10E+02"},
+                        {MakeEFormat(123456789, 8, 99), " 0.123456789000000E+09"}};
+  ExpectTexts(Texts);
 }
 
 TEST(EngineeringText, PrefixLetters) {
@@ -118,9 +116,10 @@ TEST(EngineeringText, PrefixLetters) {
 }
 
 TEST(RomanAndStrToIntDefault, LimitsAndDefaults) {
-  ExpectTexts({{Roman(1994), "MCMXCIV"},
-               {Roman(3888), "MMMDCCCLXXXVIII"},
-               {Roman(29999), std::string(29, 'M') + "CMXCIX"}});
+  const TTexts Texts = {{Roman(1994), "MCMXCIV"},
+                        {Roman(3888), "MMMDCCCLXXXVIII"},
+                        {Roman(29999), std::string(29, 'M') + "CMXCIX"}};
+  ExpectTexts(Texts);
   for (int32_t Outside : {0, -5, 30000}) EXPECT_EQ(Roman(Outside), "") << Outside;
   for (const std::string& Bad :
        {std::string(), std::string("12x"), std::string("2147483648"), std::string(5000, '9')})
