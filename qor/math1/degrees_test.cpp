@@ -12,26 +12,28 @@
 namespace qor {
 namespace {
 
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr auto kUnknown = static_cast<TDegreeFormat>(7);
+
 TEST(DegreeToStrTest, Layouts) {
+  // 12.999999 degrees round up to a whole degree before splitting; 1/3 degree snaps to 20'.
   const struct {
     double Angle;
     TDegreeFormat Format;
     int32_t Decimals;
     const char* Expected;
-  } Cases[] = {
-      {12.5, dfDecimal, 2, "12.50\xC2\xB0"},
-      {12.5, dfNumber, 2, "12.50"},
-      {12.5, dfDegMin, 2, "12\xC2\xB0 30.00'"},
-      {-0.5, dfDegMin, 0, "-0\xC2\xB0  30'"},
-      {12.5125, dfDegMinSec, 0, "12\xC2\xB0 30'  45\""},
-      {-12.5125, dfDegMinSec, 1, "-12\xC2\xB0 30' 45.0\""},
-      // 59.9999 minutes round up to a whole degree before splitting; 1/3 degree snaps to 20'.
-      {12.999999, dfDegMin, 2, "13\xC2\xB0  0.00'"},
-      {1.0 / 3, dfDegMinSec, 2, "0\xC2\xB0 20'  0.00\""},
-      {12.5, dfDecimal, 20, "12.50000000\xC2\xB0"},
-      {12.5, dfDecimal, -3, "13\xC2\xB0"},
-      {std::numeric_limits<double>::infinity(), dfDegMin, 2, "+Inf\xC2\xB0"},
-      {12.5, static_cast<TDegreeFormat>(7), 2, ""}};
+  } Cases[] = {{12.5, dfDecimal, 2, "12.50\xC2\xB0"},
+               {12.5, dfNumber, 2, "12.50"},
+               {12.5, dfDegMin, 2, "12\xC2\xB0 30.00'"},
+               {-0.5, dfDegMin, 0, "-0\xC2\xB0  30'"},
+               {12.5125, dfDegMinSec, 0, "12\xC2\xB0 30'  45\""},
+               {-12.5125, dfDegMinSec, 1, "-12\xC2\xB0 30' 45.0\""},
+               {12.999999, dfDegMin, 2, "13\xC2\xB0  0.00'"},
+               {1.0 / 3, dfDegMinSec, 2, "0\xC2\xB0 20'  0.00\""},
+               {12.5, dfDecimal, 20, "12.50000000\xC2\xB0"},
+               {12.5, dfDecimal, -3, "13\xC2\xB0"},
+               {kInf, dfDegMin, 2, "+Inf\xC2\xB0"},
+               {12.5, kUnknown, 2, ""}};
   for (const auto& c : Cases)
     EXPECT_EQ(DegreeToStr(c.Angle, c.Format, c.Decimals), c.Expected) << c.Angle;
 }
