@@ -62,11 +62,12 @@ TEST(ComplexTest, ExactAndToleranceComparisons) {
   EXPECT_FALSE(CpxIsEqual(Cpx(1, 0), Cpx(Next, 0)) || CpxIsEqual(Cpx(0, 1), Cpx(0, Next)));
   EXPECT_TRUE(CpxIsEqual(Cpx(0.0L, 0), Cpx(-0.0L, 0)));
   EXPECT_FALSE(CpxIsEqual(Cpx(kNaN, 0), Cpx(kNaN, 0)));
+  ASSERT_EQ(CpxNearZero, 1e-15L);  // the default
   const long double JustBelow = std::nextafter(CpxNearZero, 0.0L);
   for (bool Imaginary : {false, true}) {  // the part that carries the difference
     SCOPED_TRACE(Imaginary ? "imaginary" : "real");
     const auto Offset = [&](long double d) { return Imaginary ? Cpx(0, d) : Cpx(d, 0); };
-    CpxNearZero = 1e-15L;  // strictly below the tolerance, which defaults to 1e-15
+    CpxNearZero = 1e-15L;  // near means strictly below the tolerance
     EXPECT_TRUE(CpxIsNearEqual(COMPLEX_1, CpxAdd(COMPLEX_1, Offset(5e-16L))));
     EXPECT_TRUE(CpxIsNearEqual(COMPLEX_0, Offset(-JustBelow)) && CpxIsZero(Offset(-JustBelow)));
     for (long double Outside : {CpxNearZero, -CpxNearZero, kNaN})
