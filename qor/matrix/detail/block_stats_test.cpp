@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <utility>
 #include <vector>
 
 namespace qor::detail {
@@ -30,21 +31,18 @@ struct TGrid {
   TCellBlock<const T> Whole() const { return WholeBlock<const T>(Cells.data(), NCols, NRows); }
 };
 
-TEST(BlockMeanVar, IntegerElementsGiveTheSameMoments) {
+TEST(BlockMeanVar, IntegerElementsGiveTheSameMomentsAndNoVarianceIsNegative) {
   const TGrid<int32_t> i{{1, 2}, {3, 4}};
   const TGrid<double> d{{1, 2}, {3, 4}};
   EXPECT_EQ(BlockMeanVar(i.Whole()).Variance, BlockMeanVar(d.Whole()).Variance);
   EXPECT_EQ((BlockSum<int32_t>(i.Whole())), 10);
-}
-
-TEST(BlockMeanVar, CancellationNeverGivesANegativeVariance) {
-  const double Big = 1e8 + 0.1;
+  const double Big = 1e8 + 0.1;  // q - s^2/n cancels to a rounding error of either sign
   const TGrid<double> g{{Big, Big, Big}};
   EXPECT_GE(BlockMeanVar(g.Whole()).Variance, 0.0);
 }
 
 // (2, 4, 4, 4, 5, 5, 7, 9): mean 5, central moment sums 0, 32, 42, 356 (all exact); sd^2 = 32/7.
-TEST(BlockSkewKurt, PopulationAndSampleFormsMatchHandComputedMoments) {
+TEST(BlockSkewKurt, HandComputedMomentsAndDegenerateInputs) {
   const TGrid<double> g{{2, 4, 4, 4}, {5, 5, 7, 9}};
   const TSkewKurt p = BlockSkewKurt(g.Whole());
   const double Var = 32.0 / 7.0;
@@ -56,15 +54,12 @@ TEST(BlockSkewKurt, PopulationAndSampleFormsMatchHandComputedMoments) {
   const TSkewKurt s = SampleSkewKurt(p, 8);
   EXPECT_NEAR(s.Skewness, 64 * Skew / 42, Tolerance);
   EXPECT_NEAR(s.Kurtosis, 64.0 * 9 * (Kurt + 3) / 210 - 3.0 * 49 / 30, Tolerance);
-}
-
-TEST(BlockSkewKurt, DegenerateInputsLeaveZeros) {
-  const TGrid<double> g{{3, 3, 3, 1}};
-  EXPECT_EQ(BlockSkewKurt(g.Block(1, 1, 1, 1)).Skewness, 0);
-  EXPECT_EQ(BlockSkewKurt(g.Block(1, 1, 1, 3)).Kurtosis, 0);  // sd = 0
-  const TSkewKurt Three = SampleSkewKurt(BlockSkewKurt(g.Block(1, 1, 2, 4)), 3);
-  EXPECT_EQ(Three.Skewness, 0);
-  EXPECT_EQ(Three.Kurtosis, 0);
+  // One value, a zero deviation and, for the sample form, fewer than four values leave zeros.
+  const TGrid<double> d{{3, 3, 3, 1}};
+  EXPECT_EQ(BlockSkewKurt(d.Block(1, 1, 1, 1)).Skewness, 0);
+  EXPECT_EQ(BlockSkewKurt(d.Block(1, 1, 1, 3)).Kurtosis, 0);
+  const TSkewKurt Three = SampleSkewKurt(BlockSkewKurt(d.Block(1, 1, 2, 4)), 3);
+  EXPECT_EQ(std::pair(Three.Skewness, Three.Kurtosis), std::pair(0.0, 0.0));
 }
 
 TEST(BlockMeans, GeometricAndHarmonicMeansOfPowersOfTwo) {
