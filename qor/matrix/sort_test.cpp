@@ -51,16 +51,21 @@ TEST(MatrixSort, SortColsDescendingCarriesAKeyRowOutsideTheRange) {
   }
 }
 
-TEST(MatrixSort, FewerThanTwoLinesNeitherExchangesNorNotifies) {
+TEST(MatrixSort, LongRangesPassEveryGapWhileTiesAndSingleLinesStay) {
   TMatrix M;
+  SetColumns(M, {{2, 5, 2, 9, 5, 1, 7, 7, 0, 3, 8, 4, 6, 2}});
+  M.SortRows(1, false, 0, 0, 0, 0);
+  EXPECT_EQ(detail::Columns(M), (TDouble2DArray{{9, 8, 7, 7, 6, 5, 5, 4, 3, 2, 2, 2, 1, 0}}));
   SetColumns(M, {{2, 1}});
   TRecorder Log;
   Log.Attach(M);
-  M.SortRows(1, true, 0, 2, 0, 2);
-  M.SortCols(1, true, 0, 0, 0, 0);
-  EXPECT_TRUE(Log.Exchanges.empty());
+  M.SortRows(1, true, 0, 2, 0, 2);  // one row: no exchange, no notification
+  M.SortCols(1, true, 0, 0, 0, 0);  // one column
   EXPECT_EQ(Log.Changes, 0);
-  EXPECT_EQ(M.Elem(1, 1), 2.0);
+  SetColumns(M, {{1, 1}, {3, 2}});
+  M.SortRows(1, true, 0, 0, 0, 0);  // equal keys are in order
+  EXPECT_TRUE(Log.Exchanges.empty());
+  EXPECT_EQ(M.Elem(2, 1), 3.0);
 }
 
 }  // namespace
