@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <vector>
 
 #include "qor/matrix/detail/test_matrices.h"
@@ -16,68 +15,49 @@ using detail::SameBits;
 using detail::SetColumns;
 using detail::TChangeCounter;
 
-// True when X and Y have the same shape and the same bits in every element.
-bool SameBitsEverywhere(const TMatrix& X, const TMatrix& Y) {
-  if (X.NrOfColumns() != Y.NrOfColumns() || X.NrOfRows() != Y.NrOfRows()) return false;
-  for (int32_t c = 1; c <= X.NrOfColumns(); ++c)
-    for (int32_t r = 1; r <= X.NrOfRows(); ++r)
-      if (!SameBits(X.Elem(c, r), Y.Elem(c, r))) return false;
-  return true;
-}
-
-// Result rows M, result columns N, summation length K.
-struct ProductShape {
-  int32_t M, N, K;
-  friend void PrintTo(const ProductShape& S, std::ostream* Out) {
-    *Out << S.M << "x" << S.N << " by " << S.K;
-  }
-};
-
-class MatrixProductBits : public ::testing::TestWithParam<ProductShape> {};
-
 // Multiply against the documented loop (rows i, columns j, then k, every partial sum a
 // double); the transposed and vector forms against Multiply on explicitly transposed operands.
-TEST_P(MatrixProductBits, EveryFormMatchesThePlainLoop) {
-  const auto [M, N, K] = GetParam();
-  TMatrix A, B, Res, T, Other;
-  FillScattered(A, K, M, 1);  // M rows, K columns
-  FillScattered(B, N, K, 2);  // K rows, N columns
-  ASSERT_TRUE(A.Multiply(&B, &Res));
-  ASSERT_EQ(Res.NrOfRows(), M);
-  ASSERT_EQ(Res.NrOfColumns(), N);
-  for (int32_t i = 1; i <= M; ++i)
-    for (int32_t j = 1; j <= N; ++j) {
-      double Sum = 0;
-      for (int32_t k = 1; k <= K; ++k) Sum += A.Elem(k, i) * B.Elem(j, k);
-      ASSERT_TRUE(SameBits(Sum, Res.Elem(j, i))) << "(" << j << ", " << i << ")";
-    }
-  T.Assign(&B);
-  T.Transpose();
-  ASSERT_TRUE(A.MultiplyTransposed(&T, &Other));
-  EXPECT_TRUE(SameBitsEverywhere(Other, Res));
-  T.Assign(&A);
-  T.Transpose();
-  ASSERT_TRUE(T.TransposeAndMultiply(&B, &Other));
-  EXPECT_TRUE(SameBitsEverywhere(Other, Res));
+// Result rows M, result columns N, summation length K. Whole results compare with ==, which
+// misses only the sign of a zero sum; the kernel tests pin that.
+TEST(MatrixProducts, EveryFormMatchesThePlainLoop) {
+  const struct {
+    int32_t M, N, K;
+  } Shapes[] = {{1, 1, 1},    {1, 9, 1},     {9, 1, 1},      {1, 1, 300}, {1, 37, 5}, {37, 1, 5},
+                {17, 13, 19}, {65, 33, 129}, {127, 70, 300}, {0, 4, 3},   {4, 0, 3},  {3, 4, 0}};
+  for (const auto [M, N, K] : Shapes) {
+    SCOPED_TRACE(::testing::Message() << M << "x" << N << " by " << K);
+    TMatrix A, B, Res, T, Other;
+    FillScattered(A, K, M, 1);  // M rows, K columns
+    FillScattered(B, N, K, 2);  // K rows, N columns
+    ASSERT_TRUE(A.Multiply(&B, &Res));
+    ASSERT_EQ(Res.NrOfRows(), M);
+    ASSERT_EQ(Res.NrOfColumns(), N);
+    for (int32_t i = 1; i <= M; ++i)
+      for (int32_t j = 1; j <= N; ++j) {
+        double Sum = 0;
+        for (int32_t k = 1; k <= K; ++k) Sum += A.Elem(k, i) * B.Elem(j, k);
+        ASSERT_TRUE(SameBits(Sum, Res.Elem(j, i))) << "(" << j << ", " << i << ")";
+      }
+    T.Assign(&B);
+    T.Transpose();
+    ASSERT_TRUE(A.MultiplyTransposed(&T, &Other));
+    EXPECT_EQ(Columns(Other), Columns(Res));
+    T.Assign(&A);
+    T.Transpose();
+    ASSERT_TRUE(T.TransposeAndMultiply(&B, &Other));
+    EXPECT_EQ(Columns(Other), Columns(Res));
 
-  if (M == 0 || N == 0 || K == 0) return;  // a vector has at least one element
-  TVector b, y;                            // b is column 1 of B, so A b is column 1 of Res
-  b.Resize(K);
-  B.CopyColToVec(&b, 1, 0, 0);
-  for (const bool Transposed : {false, true}) {
-    ASSERT_TRUE(Transposed ? T.TransposeAndMultiply(&b, &y) : A.Multiply(&b, &y));
-    ASSERT_EQ(y.NrOfElem(), M);
-    for (int32_t i = 1; i <= M; ++i) EXPECT_TRUE(SameBits(y.Elem(i), Res.Elem(1, i)));
+    if (M == 0 || N == 0 || K == 0) continue;  // a vector has at least one element
+    TVector b, y;                              // b is column 1 of B, so A b is column 1 of Res
+    b.Resize(K);
+    B.CopyColToVec(&b, 1, 0, 0);
+    for (const bool Transposed : {false, true}) {
+      ASSERT_TRUE(Transposed ? T.TransposeAndMultiply(&b, &y) : A.Multiply(&b, &y));
+      ASSERT_EQ(y.NrOfElem(), M);
+      for (int32_t i = 1; i <= M; ++i) EXPECT_TRUE(SameBits(y.Elem(i), Res.Elem(1, i)));
+    }
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(Shapes, MatrixProductBits,
-                         ::testing::Values(ProductShape{1, 1, 1}, ProductShape{1, 9, 1},
-                                           ProductShape{9, 1, 1}, ProductShape{1, 1, 300},
-                                           ProductShape{1, 37, 5}, ProductShape{37, 1, 5},
-                                           ProductShape{17, 13, 19}, ProductShape{65, 33, 129},
-                                           ProductShape{127, 70, 300}, ProductShape{0, 4, 3},
-                                           ProductShape{4, 0, 3}, ProductShape{3, 4, 0}));
 
 TEST(MatrixProducts, RefuseUnfittingSizesAndNilWithoutAnyChange) {
   TMatrix A, B, Res;
