@@ -51,14 +51,20 @@ TEST(MatrixSort, SortColsDescendingCarriesAKeyRowOutsideTheRange) {
   }
 }
 
-TEST(MatrixSort, LongRangesPassEveryGapWhileTiesAndSingleLinesStay) {
+TEST(MatrixSort, GapsShrinkByOnePointThreeWhileTiesAndSingleLinesStay) {
   TMatrix M;
   SetColumns(M, {{2, 5, 2, 9, 5, 1, 7, 7, 0, 3, 8, 4, 6, 2}});
   M.SortRows(1, false, 0, 0, 0, 0);
   EXPECT_EQ(detail::Columns(M), (TDouble2DArray{{9, 8, 7, 7, 6, 5, 5, 4, 3, 2, 2, 2, 1, 0}}));
-  SetColumns(M, {{2, 1}});
   TRecorder Log;
   Log.Attach(M);
+  SetColumns(M, {{4, 3, 2, 1}});  // gaps trunc(3 / 1.3) = 2, then 1 until a pass is clean
+  M.SortRows(1, true, 0, 0, 0, 0);
+  EXPECT_EQ(
+      Log.Exchanges,
+      (std::vector<TExchange>{{2, 1, 3, 1, 1}, {2, 2, 4, 1, 1}, {2, 1, 2, 1, 1}, {2, 3, 4, 1, 1}}));
+  SetColumns(M, {{2, 1}});
+  Log = {};                         // M's handlers still point at Log
   M.SortRows(1, true, 0, 2, 0, 2);  // one row: no exchange, no notification
   M.SortCols(1, true, 0, 0, 0, 0);  // one column
   EXPECT_EQ(Log.Changes, 0);
