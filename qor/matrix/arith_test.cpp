@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include "qor/frame/random.h"
 #include "qor/matrix/detail/test_matrices.h"
 #include "qor/matrix/matrix.h"
@@ -73,8 +71,12 @@ TEST(MatrixElementwise, SumsProductsScalarsAndRefusals) {
   EXPECT_EQ(Changes.Count, 5);
 }
 
-TEST(MatrixTranspose, RowVectorAndTiledRoundTrip) {
+TEST(MatrixTranspose, RowVectorTiledRoundTripAndTrace) {
   TMatrix M, Original;
+  SetColumns(M, {{1, 2}, {3, 4}, {5, 6}});
+  EXPECT_EQ(M.Trace(), 0.0) << "not square";
+  SetColumns(M, {{1, 2, 3}, {4, 5, 6}, {7, 8, 0.5}});
+  EXPECT_EQ(M.Trace(), 6.5);
   SetColumns(M, {{1}, {2}, {3}, {4}, {5}});
   M.Transpose();
   EXPECT_EQ(Columns(M), (TDouble2DArray{{1, 2, 3, 4, 5}}));
@@ -86,35 +88,23 @@ TEST(MatrixTranspose, RowVectorAndTiledRoundTrip) {
     for (int32_t r = 1; r <= 70; ++r) ASSERT_EQ(M.Elem(r, c), Original.Elem(c, r));
 }
 
-struct DiffCase {
-  int32_t Order;
-  TDouble2DArray Expected;
-  friend void PrintTo(const DiffCase& Case, std::ostream* Out) { *Out << "order " << Case.Order; }
-};
-
-const TDouble2DArray kSquares = {{1, 4, 9, 16}, {16, 9, 4, 1}};
-
-class MatrixDiff : public ::testing::TestWithParam<DiffCase> {};
-
-TEST_P(MatrixDiff, ForwardDifferencesOfSquares) {
-  TMatrix M;
-  SetColumns(M, kSquares);
-  M.Diff(GetParam().Order);
-  EXPECT_EQ(Columns(M), GetParam().Expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Orders, MatrixDiff,
-                         ::testing::Values(DiffCase{1, {{3, 5, 7}, {-7, -5, -3}}},
-                                           DiffCase{2, {{2, 2}, {2, 2}}}, DiffCase{3, {{0}, {0}}},
-                                           DiffCase{4, kSquares}, DiffCase{0, kSquares},
-                                           DiffCase{11, kSquares}));
-
-TEST(MatrixTrace, SquareSumsDiagonalRectangleGivesZero) {
-  TMatrix M;
-  SetColumns(M, {{1, 2}, {3, 4}, {5, 6}});
-  EXPECT_EQ(M.Trace(), 0.0);
-  SetColumns(M, {{1, 2, 3}, {4, 5, 6}, {7, 8, 0.5}});
-  EXPECT_EQ(M.Trace(), 6.5);
+TEST(MatrixDiff, ForwardDifferencesOfSquaresAndOrdersLeftAlone) {
+  const TDouble2DArray Squares = {{1, 4, 9, 16}, {16, 9, 4, 1}};
+  const struct {
+    int32_t Order;
+    TDouble2DArray Expected;
+  } Cases[] = {{1, {{3, 5, 7}, {-7, -5, -3}}},
+               {2, {{2, 2}, {2, 2}}},
+               {3, {{0}, {0}}},
+               {4, Squares},
+               {0, Squares},
+               {11, Squares}};
+  for (const auto& Case : Cases) {
+    TMatrix M;
+    SetColumns(M, Squares);
+    M.Diff(Case.Order);
+    EXPECT_EQ(Columns(M), Case.Expected) << "order " << Case.Order;
+  }
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <ostream>
 #include <string>
 #include <utility>
 
@@ -18,11 +17,9 @@ using detail::ErrorText;
 using detail::SetColumns;
 using detail::TChangeCounter;
 
-TEST(MatrixStorage, FreshZeroSizedAndNegativeSizes) {
+TEST(MatrixStorage, FreshZeroSizedNegativeAndOverlappingSizes) {
   TMatrix M;
   EXPECT_EQ(Columns(M), (TDouble2DArray{{0}}));
-  EXPECT_EQ(M.Precision(1), 15);
-  EXPECT_EQ(M.Precision(2), -1);
   TChangeCounter Changes;
   Changes.Attach(M);
   M.Resize(0, 0);
@@ -30,15 +27,9 @@ TEST(MatrixStorage, FreshZeroSizedAndNegativeSizes) {
   EXPECT_EQ(M.GetVal(1, 1), 0.0);
   EXPECT_EQ(Changes.Count, 1);
   M.Resize(-3, 2);
-  EXPECT_EQ(M.NrOfColumns(), 0);
-  EXPECT_EQ(M.NrOfRows(), 2);
-}
-
-TEST(MatrixStorage, ResizeKeepsOverlapOnlyAndNotifiesOnChange) {
-  TMatrix M;
+  EXPECT_EQ(std::pair(M.NrOfColumns(), M.NrOfRows()), std::pair(0, 2));
   SetColumns(M, {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}});
-  TChangeCounter Changes;
-  Changes.Attach(M);
+  Changes.Count = 0;
   M.Resize(2, 4);
   M.Resize(2, 4);  // same size: no notification
   EXPECT_EQ(Columns(M), (TDouble2DArray{{1, 2, 3, 0}, {4, 5, 6, 0}}));
@@ -80,41 +71,32 @@ TEST(MatrixStorage, OutOfMemoryRaisesHeapMessageAndKeepsMatrix) {
   EXPECT_EQ(Columns(M), (TDouble2DArray{{1}, {2}}));
 }
 
-struct RangeCase {
-  int32_t Count, Low, High, ExpectedLow, ExpectedHigh;
-  friend void PrintTo(const RangeCase& Case, std::ostream* Out) {
-    *Out << "(" << Case.Low << ", " << Case.High << ") of " << Case.Count;
+TEST(MatrixStorage, ColumnAndRowRangesFollowTheSameRepairRule) {
+  struct {
+    int32_t Count, Low, High, ExpectedLow, ExpectedHigh;
+  } const Cases[] = {{5, 0, 0, 1, 5}, {5, 7, 2, 2, 5}, {5, -3, -1, 1, 1},
+                     {5, 0, 3, 1, 3}, {0, 0, 0, 1, 0}, {0, 3, 5, 0, 0}};
+  for (const auto& Case : Cases) {
+    SCOPED_TRACE(::testing::Message() << Case.Low << ", " << Case.High << " of " << Case.Count);
+    TMatrix M;
+    M.Resize(Case.Count, Case.Count);
+    int32_t Low = Case.Low, High = Case.High, LowRow = Case.Low, HighRow = Case.High;
+    M.MakeValidColRange(Low, High);
+    M.MakeValidRowRange(LowRow, HighRow);
+    EXPECT_EQ(std::pair(Low, High), std::pair(Case.ExpectedLow, Case.ExpectedHigh));
+    EXPECT_EQ(std::pair(LowRow, HighRow), std::pair(Case.ExpectedLow, Case.ExpectedHigh));
   }
-};
-
-class MatrixRangeRepair : public ::testing::TestWithParam<RangeCase> {};
-
-TEST_P(MatrixRangeRepair, ColumnsAndRowsFollowTheSameRule) {
-  const RangeCase& Case = GetParam();
-  TMatrix M;
-  M.Resize(Case.Count, Case.Count);
-  int32_t Low = Case.Low, High = Case.High, LowRow = Case.Low, HighRow = Case.High;
-  M.MakeValidColRange(Low, High);
-  M.MakeValidRowRange(LowRow, HighRow);
-  EXPECT_EQ(std::pair(Low, High), std::pair(Case.ExpectedLow, Case.ExpectedHigh));
-  EXPECT_EQ(std::pair(LowRow, HighRow), std::pair(Case.ExpectedLow, Case.ExpectedHigh));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, MatrixRangeRepair,
-                         ::testing::Values(RangeCase{5, 0, 0, 1, 5}, RangeCase{5, 7, 2, 2, 5},
-                                           RangeCase{5, -3, -1, 1, 1}, RangeCase{5, 0, 3, 1, 3},
-                                           RangeCase{0, 0, 0, 1, 0}, RangeCase{0, 3, 5, 0, 0}));
-
-TEST(MatrixPrecision, ClampedAndIndexedByThreshold) {
+TEST(MatrixPrecision, DefaultsClampedAndIndexedByThreshold) {
   TMatrix M;
+  EXPECT_EQ(std::pair(M.Precision(1), M.Precision(2)), std::pair(15, -1));
   M.SetFPrecis(1, 40);
   M.SetFPrecis(2, -5);
-  EXPECT_EQ(M.Precision(1), 25);
-  EXPECT_EQ(M.Precision(2), -1);
+  EXPECT_EQ(std::pair(M.Precision(1), M.Precision(2)), std::pair(25, -1));
   M.SetFPrecis(0, 7);  // below 2 selects the first entry, above 1 the second
   M.SetFPrecis(9, 3);
-  EXPECT_EQ(M.GetFPrecis(-4), 7);
-  EXPECT_EQ(M.GetFPrecis(2), 3);
+  EXPECT_EQ(std::pair(M.GetFPrecis(-4), M.GetFPrecis(2)), std::pair(7, 3));
 }
 
 TEST(MatrixAssign, CopiesContentSettingsAndThreeEventsSilently) {
