@@ -31,11 +31,11 @@ const std::string kNoFlags = "FALSE FALSE FALSE FALSE";
 // The name of a file that no longer exists.
 std::string MissingFile() { return TScratchFile().Name(); }
 
-// Runs Load on a scratch file holding Text.
-template <class Load>
-auto OnFile(const std::string& Text, Load&& Load_) {
+// Runs Load on the name of a scratch file holding Text.
+template <class TLoad>
+auto OnFile(const std::string& Text, TLoad&& Load) {
   const TScratchFile File(Text);
-  return Load_(File.Name());
+  return Load(File.Name());
 }
 
 TEST(VectorAscTest, ExportWritesTheLayoutAndImportReadsItBack) {
@@ -112,7 +112,7 @@ TEST(VectorElementFileTest, StoreOnFileLayoutsReadBack) {
   EXPECT_FALSE(V.StoreOnFile(0, 0, 2, Path + "/no/x.txt"));
 }
 
-TEST(VectorElementFileTest, LoadFromFileFillsTheNamedRangeOnly) {
+TEST(VectorElementFileTest, LoadFromFileFillsTheNamedRangeOrTheMarkedLines) {
   TVector V;
   const auto Load = [&](const std::string& Path) { return V.LoadFromFile(Path, true); };
   ASSERT_TRUE(OnFile("3 5\n1.5\nbad\n2.5\n", Load));
@@ -129,15 +129,12 @@ TEST(VectorElementFileTest, LoadFromFileFillsTheNamedRangeOnly) {
   TIntVector I;
   ASSERT_TRUE(OnFile("1 3\n0.5\n1.5\n-7\n", [&](auto Path) { return I.LoadFromFile(Path, true); }));
   EXPECT_THAT(I.Data(), ElementsAre(0, 2, -7));
-}
 
-TEST(VectorElementFileTest, AutoDetectSizesByMarkedLines) {
-  TVector V;
   // Two non-empty lines carry the marker, so two elements; the words then fill them in order,
-  // and "//dig" itself is no number, which leaves element 2 as it was.
+  // and "//dig" itself is no number, which leaves element 2 as it was (5, from above).
   const auto Detect = [&](const std::string& Path) { return V.LoadFromFile(Path, true, true); };
   ASSERT_TRUE(OnFile("7 //dig\n8\n\n//dig 9\n", Detect));
-  EXPECT_THAT(V.Data(), ElementsAre(7, 0));
+  EXPECT_THAT(V.Data(), ElementsAre(7, 5));
   EXPECT_FALSE(Detect(MissingFile()));
   ASSERT_TRUE(OnFile("1 2\n4\n5\n", [&](auto Path) { return V.LoadFromFile(Path, false, false); }));
   EXPECT_THAT(V.Data(), ElementsAre(4, 5));

@@ -122,25 +122,22 @@ TEST(VectorScalingTest, LengthCentringStandardisingAndQuantileScaling) {
   EXPECT_EQ(Changes, 4);
 }
 
-TEST(VectorRandomTest, FillsAreRepeatableInRangeAndHaveTheRequestedMoments) {
-  TVector a, b;
-  a.Resize(1000);
-  b.Resize(1000);
-  SetRandSeed(5);
-  a.FillRandomUniform(-2, 3);
-  SetRandSeed(5);
-  b.FillRandomUniform(-2, 3);
-  EXPECT_FALSE(a.IsEmpty());
-  EXPECT_THAT(a.Data(), Each(AllOf(Ge(-2.0), Lt(3.0))));
-  EXPECT_THAT(a.Data(), ElementsAreArray(b.Data()));
-
+TEST(VectorRandomTest, FillsStayInRangeAndHaveTheRequestedMoments) {
   TVector V;
   V.Resize(100000);
-  SetRandSeed(3);
   int Changes = 0;
   V.OnChange = [&Changes](TObject*) { ++Changes; };
+  SetRandSeed(5);
+  V.FillRandomUniform(-2, 3);
+  const std::vector<double> First(V.Data().begin(), V.Data().end());
+  SetRandSeed(5);  // the fills draw from the seeded process-wide source
+  V.FillRandomUniform(-2, 3);
+  EXPECT_THAT(V.Data(), ElementsAreArray(First));
+  EXPECT_THAT(V.Data(), Each(AllOf(Ge(-2.0), Lt(3.0))));
+  EXPECT_FALSE(V.IsEmpty());
+  SetRandSeed(3);
   V.FillRandomGauss(10, 2);
-  EXPECT_EQ(Changes, 1);
+  EXPECT_EQ(Changes, 3);
   double Mean = 0, Variance = 0, Skew = 0, Kurt = 0;
   V.MeanVar(0, 0, Mean, Variance);
   V.SkewKurt(0, 0, Skew, Kurt);
