@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 #include "qor/frame/detail/scratch_file.h"
 
@@ -31,20 +32,15 @@ TEST(MixedFStream, ReadsBackInTheOrderWritten) {
   EXPECT_EQ(In.ReadDouble(Ok), 0.1);
   EXPECT_EQ(In.ReadByte(Ok), 255);
   EXPECT_EQ(In.ReadLn(Ok), "");
-  EXPECT_TRUE(Ok);
   EXPECT_EQ(In.ReadLn(Ok), "25 \u00b0C");
   EXPECT_EQ(In.ReadDouble(Ok), -std::numeric_limits<double>::infinity());
   EXPECT_TRUE(Ok);
 
   // At the end every read fails with the default value.
-  EXPECT_EQ(In.ReadByte(Ok), 0);
-  EXPECT_FALSE(Ok);
-  EXPECT_EQ(In.ReadInteger(Ok), 0);
-  EXPECT_FALSE(Ok);
-  EXPECT_EQ(In.ReadDouble(Ok), 0.0);
-  EXPECT_FALSE(Ok);
-  EXPECT_EQ(In.ReadLn(Ok), "");
-  EXPECT_FALSE(Ok);
+  bool Ok1 = true, Ok2 = true, Ok3 = true, Ok4 = true;
+  EXPECT_EQ(std::tuple(In.ReadByte(Ok1), In.ReadInteger(Ok2), In.ReadDouble(Ok3), In.ReadLn(Ok4)),
+            std::tuple(0, 0, 0.0, ""));
+  EXPECT_EQ(std::tuple(Ok1, Ok2, Ok3, Ok4), std::tuple(false, false, false, false));
 }
 
 TEST(MixedFStream, ShortValuesAndForeignLineEnds) {
@@ -54,8 +50,7 @@ TEST(MixedFStream, ShortValuesAndForeignLineEnds) {
   EXPECT_EQ(In.ReadLn(Ok), "dos line");
   const int64_t BeforeShortRead = In.Position();
   EXPECT_EQ(In.ReadDouble(Ok), 0.0);  // 6 bytes left
-  EXPECT_FALSE(Ok);
-  EXPECT_EQ(In.Position(), BeforeShortRead);
+  EXPECT_EQ(std::tuple(Ok, In.Position()), std::tuple(false, BeforeShortRead));
   EXPECT_EQ(In.ReadLn(Ok), "last\x01\x02");  // a last line without its LF
   EXPECT_TRUE(Ok);
 }

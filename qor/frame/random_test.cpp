@@ -8,23 +8,16 @@
 namespace qor {
 namespace {
 
-TEST(RandomTest, SeedMakesTheSequenceRepeatable) {
-  SetRandSeed(12345);
-  std::vector<double> First;
-  for (int i = 0; i < 10; ++i) First.push_back(Random());
-  SetRandSeed(12345);
-  for (int i = 0; i < 10; ++i) EXPECT_EQ(Random(), First[static_cast<size_t>(i)]);
-}
-
-TEST(RandomTest, UniformMomentsAndRange) {
-  SetRandSeed(7);
+TEST(RandomTest, UniformIsRepeatableInRangeAndHasItsMoments) {
   constexpr int kDraws = 200000;
-  double Sum = 0;
-  double SumSq = 0;
-  for (int i = 0; i < kDraws; ++i) {
-    const double u = Random();
-    ASSERT_GE(u, 0.0);
-    ASSERT_LT(u, 1.0);
+  std::vector<double> Draws;
+  SetRandSeed(7);
+  for (int i = 0; i < kDraws; ++i) Draws.push_back(Random());
+  SetRandSeed(7);
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(Random(), Draws[static_cast<size_t>(i)]);
+  double Sum = 0, SumSq = 0;
+  for (const double u : Draws) {
+    ASSERT_TRUE(u >= 0 && u < 1) << u;
     Sum += u;
     SumSq += u * u;
   }
@@ -39,8 +32,7 @@ TEST(RandomTest, IntegerDrawsCoverTheRange) {
   std::vector<int> Counts(6, 0);
   for (int i = 0; i < 60000; ++i) {
     const int32_t k = Random(6);
-    ASSERT_GE(k, 0);
-    ASSERT_LT(k, 6);
+    ASSERT_TRUE(k >= 0 && k < 6) << k;
     ++Counts[static_cast<size_t>(k)];
   }
   for (int c : Counts) EXPECT_NEAR(c, 10000, 5 * std::sqrt(10000.0 * 5 / 6));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "qor/frame/asc_header.h"
 #include "qor/frame/detail/scratch_file.h"
 #include "qor/frame/errors.h"
@@ -24,15 +26,11 @@ TEST(TextFile, WritesLinesAndReadsThemBack) {
   EXPECT_EQ(File.Read(), "first\nsecond\nthird, no line end");
 
   TTextFile In(File.Name(), tfmRead);
-  std::string Line;
-  EXPECT_TRUE(In.ReadLine(Line));
-  EXPECT_EQ(Line, "first");
-  EXPECT_TRUE(In.ReadLine(Line));
-  EXPECT_TRUE(In.ReadLine(Line));
-  EXPECT_EQ(Line, "third, no line end");
-  EXPECT_TRUE(In.Eof());
-  EXPECT_FALSE(In.ReadLine(Line));
-  EXPECT_EQ(Line, "");
+  std::string First, Second, Third, Past = "x";
+  EXPECT_TRUE(In.ReadLine(First) && In.ReadLine(Second) && In.ReadLine(Third));
+  EXPECT_EQ(std::tuple(First, Third, In.Eof()), std::tuple("first", "third, no line end", true));
+  EXPECT_FALSE(In.ReadLine(Past));
+  EXPECT_EQ(Past, "");
 }
 
 TEST(TextFile, CharactersLinesAndPositions) {
@@ -40,13 +38,11 @@ TEST(TextFile, CharactersLinesAndPositions) {
   TTextFile In(File.Name(), tfmRead);
   char c = 0;
   EXPECT_TRUE(In.ReadChar(c));
-  EXPECT_EQ(c, 'a');
-  EXPECT_FALSE(In.Eoln());
+  EXPECT_EQ(std::tuple(c, In.Eoln()), std::tuple('a', false));
   const int64_t AtB = In.Position();
   std::string Line;
   EXPECT_TRUE(In.ReadLine(Line));
-  EXPECT_EQ(Line, "b");  // CR LF line ends read like LF
-  EXPECT_TRUE(In.Eoln());
+  EXPECT_EQ(std::tuple(Line, In.Eoln()), std::tuple("b", true));  // CR LF read like LF
   EXPECT_TRUE(In.ReadLine(Line));
   EXPECT_EQ(Line, "");
   In.Seek(AtB);
@@ -57,15 +53,12 @@ TEST(TextFile, CharactersLinesAndPositions) {
 TEST(TextFile, WordsAndNumbers) {
   const detail::TScratchFile File(" 1.5\t-2e-3\r\n NAN ### +7  12x 2147483648 -42");
   TTextFile In(File.Name(), tfmRead);
-  double x = 0;
-  EXPECT_TRUE(In.ReadDouble(x));
-  EXPECT_EQ(x, 1.5);
-  EXPECT_TRUE(In.ReadDouble(x));
-  EXPECT_EQ(x, -2e-3);
+  double x = 0, y = 0;
+  EXPECT_TRUE(In.ReadDouble(x) && In.ReadDouble(y));
+  EXPECT_EQ(std::tuple(x, y), std::tuple(1.5, -2e-3));
   EXPECT_EQ(ReadNextWordInTextFile(In), "NAN");
   EXPECT_EQ(ReadNextWordInTextFile(In), "###");
   EXPECT_TRUE(In.ReadDouble(x));
-  EXPECT_EQ(x, 7);
   EXPECT_FALSE(In.ReadDouble(x));  // "12x" is consumed but does not convert
   EXPECT_EQ(x, 7);
   int32_t n = 5;

@@ -13,8 +13,6 @@ namespace qor {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::StrEq;
-using ::testing::ThrowsMessage;
 using ::testing::UnorderedElementsAreArray;
 
 template <class Vec>
@@ -39,11 +37,8 @@ TYPED_TEST(VectorArithTest, ElementwiseOperationsFireOnceEach) {
   EXPECT_THAT(a.Data(), ElementsAre(6, 4, 2));
   a.Add(nullptr);
   EXPECT_EQ(Changes, 5);
-  a.SetName("left");
   b.Resize(2);
-  EXPECT_THAT([&] { a.Subtract(&b); },
-              ThrowsMessage<EQORVectorError>(
-                  StrEq("Component \"left\": vectors have different dimensions")));
+  EXPECT_THROW(a.Subtract(&b), EQORVectorError);  // the message is pinned with DotProduct
 }
 
 TYPED_TEST(VectorArithTest, ShuffleKeepsTheElementsAndFiresNothing) {
