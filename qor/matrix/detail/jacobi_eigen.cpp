@@ -94,43 +94,6 @@ TRotation MakeRotation(double apq, double dp, double dq, double g, double& h) {
   return {s, s / (1.0 + c)};
 }
 
-// The rotations only ever read V to update V, so they are recorded and applied later, all of
-// them to one block of rows before the next: every element still sees its rotations in their
-// original order, and a block of rows of every column stays in cache while the whole list
-// passes over it instead of the full matrix streaming through once per rotation.
-class TDeferredRotations {
- public:
-  TDeferredRotations(double* V, std::ptrdiff_t n) : FV(V), FN(n) {
-    FList.reserve(static_cast<std::size_t>(std::min<std::ptrdiff_t>(n * (n - 1) / 2, kCapacity)));
-  }
-
-  void Add(std::ptrdiff_t p, std::ptrdiff_t q, TRotation r) {
-    FList.push_back({p, q, r});
-    if (FList.size() == static_cast<std::size_t>(kCapacity)) Apply();
-  }
-
-  void Apply() {
-    for (std::ptrdiff_t first = 0; first < FN; first += kRowBlock) {
-      const std::ptrdiff_t rows = std::min(kRowBlock, FN - first);
-      for (const TPlaneRotation& r : FList)
-        JacobiRotate(FV + r.p * FN + first, FV + r.q * FN + first, rows, r.rot.s, r.rot.tau);
-    }
-    FList.clear();
-  }
-
- private:
-  static constexpr std::ptrdiff_t kCapacity = std::ptrdiff_t{1} << 16;
-  static constexpr std::ptrdiff_t kRowBlock = 256;
-  struct TPlaneRotation {
-    std::ptrdiff_t p;
-    std::ptrdiff_t q;
-    TRotation rot;
-  };
-  double* FV;
-  std::ptrdiff_t FN;
-  std::vector<TPlaneRotation> FList;
-};
-
 }  // namespace
 
 TJacobiEnd CyclicJacobi(double* A, int32_t n, double* EigVal, double* EigVec) {
@@ -145,9 +108,13 @@ TJacobiEnd CyclicJacobi(double* A, int32_t n, double* EigVal, double* EigVec) {
     d[p] = b[static_cast<std::size_t>(p)] = A[p * N + p];
   }
 
-  TDeferredRotations vRotations(EigVec, N);
   std::vector<TChainRotation> chain;
   chain.reserve(static_cast<std::size_t>(kPairBlock));
+  // The rotations of one row of pairs all turn column p of V, each against another column q;
+  // V is read only to update V, so they are applied when the row ends, as one chain whose
+  // heads, column p, stay in registers while the columns q stream past.
+  std::vector<TChainRotation> vChain;
+  vChain.reserve(static_cast<std::size_t>(n));
   TJacobiEnd end = TJacobiEnd::kNotConverged;
   for (int32_t sweep = 1; sweep <= kMaxJacobiSweeps && end == TJacobiEnd::kNotConverged; ++sweep) {
     CountStep();
@@ -160,6 +127,7 @@ TJacobiEnd CyclicJacobi(double* A, int32_t n, double* EigVal, double* EigVec) {
         sweep <= kLastThresholdSweep ? kThresholdFraction * sm / (static_cast<double>(n) * n) : 0.0;
     for (std::ptrdiff_t p = 0; p + 1 < N && end != TJacobiEnd::kAborted; ++p) {
       work.GatherLine(p);
+      vChain.clear();
       double* rowP = work.PRow();
       // Row q's part right of the current block is brought up to date only when the block
       // ends: each of those columns then takes the block's rotations in order on contiguous
@@ -189,23 +157,25 @@ TJacobiEnd CyclicJacobi(double* A, int32_t n, double* EigVal, double* EigVec) {
           d[p] -= h;
           d[q] += h;
           apq = 0.0;
-          double* colQ = work.Column(q);
+          // (A[p, j], A[q, j]) for q < j: row p against row q, inside the block now. It comes
+          // first because it completes the next pair's A[p, q + 1]: the next rotation's scalar
+          // set-up then overlaps with the long column update below.
+          JacobiRotateStrided(rowP + q + 1, &work.At(q, q + 1), work.Ld(), blockEnd - q - 1, rot.s,
+                              rot.tau);
           // (A[j, p], A[j, q]) for j < p and (A[p, j], A[j, q]) for p < j < q: line p against
           // column q. The pair at j = p is the unused line entry against column q's copy of
           // A[p, q], which the line's scatter overwrites before anything reads it.
-          JacobiRotate(rowP, colQ, q, rot.s, rot.tau);
-          // (A[p, j], A[q, j]) for q < j: row p against row q, inside the block now.
-          JacobiRotateStrided(rowP + q + 1, &work.At(q, q + 1), work.Ld(), blockEnd - q - 1, rot.s,
-                              rot.tau);
+          JacobiRotate(rowP, work.Column(q), q, rot.s, rot.tau);
           chain.push_back({q - blockStart, rot.s, rot.tau});
-          vRotations.Add(p, q, rot);
+          vChain.push_back({q * N, rot.s, rot.tau});
         }
         JacobiRotateChain(rowP + blockEnd, &work.At(blockStart, blockEnd), work.Ld(), N - blockEnd,
                           chain.data(), static_cast<std::ptrdiff_t>(chain.size()));
       }
       work.ScatterLine(p);
+      JacobiRotateChain(EigVec + p * N, EigVec, 1, N, vChain.data(),
+                        static_cast<std::ptrdiff_t>(vChain.size()));
     }
-    vRotations.Apply();
     if (end == TJacobiEnd::kAborted) break;
     for (std::ptrdiff_t p = 0; p < N; ++p) {
       const auto i = static_cast<std::size_t>(p);
