@@ -94,6 +94,59 @@ TRotation MakeRotation(double apq, double dp, double dq, double g, double& h) {
   return {s, s / (1.0 + c)};
 }
 
+// The rotations only ever read V to update V, so they are recorded and applied later. The
+// rotations of one row of pairs all turn column p against the columns q in turn: they form one
+// chain whose heads, a stretch of column p, stay in registers while the columns q stream past.
+// The recorded rows are applied to one block of V's rows before the next, so that the block
+// stays in cache while all of them pass over it; every element still sees its rotations in
+// their original order.
+class TDeferredRotations {
+ public:
+  TDeferredRotations(double* V, std::ptrdiff_t n)
+      : FV(V),
+        FN(n),
+        FRowBlock(std::max(kMinRowBlock, kBlockElements / n / kMinRowBlock * kMinRowBlock)) {
+    FChain.reserve(static_cast<std::size_t>(std::min<std::ptrdiff_t>(n * (n - 1) / 2, kCapacity)));
+  }
+
+  void Add(std::ptrdiff_t q, TRotation r) { FChain.push_back({q * FN, r.s, r.tau}); }
+
+  // Closes the run of row p; applies everything recorded once the list is long.
+  void EndRow(std::ptrdiff_t p) {
+    FRuns.push_back({p, FRunStart, static_cast<std::ptrdiff_t>(FChain.size()) - FRunStart});
+    FRunStart = static_cast<std::ptrdiff_t>(FChain.size());
+    if (FRunStart >= kCapacity) Apply();
+  }
+
+  void Apply() {
+    for (std::ptrdiff_t first = 0; first < FN; first += FRowBlock) {
+      const std::ptrdiff_t rows = std::min(FRowBlock, FN - first);
+      for (const TRun& run : FRuns)
+        JacobiRotateChain(FV + run.p * FN + first, FV + first, 1, rows, FChain.data() + run.First,
+                          run.Length);
+    }
+    FChain.clear();
+    FRuns.clear();
+    FRunStart = 0;
+  }
+
+ private:
+  static constexpr std::ptrdiff_t kCapacity = std::ptrdiff_t{1} << 16;       // rotations
+  static constexpr std::ptrdiff_t kBlockElements = std::ptrdiff_t{1} << 16;  // 512 KB of V
+  static constexpr std::ptrdiff_t kMinRowBlock = 32;
+  struct TRun {
+    std::ptrdiff_t p;
+    std::ptrdiff_t First;
+    std::ptrdiff_t Length;
+  };
+  double* FV;
+  std::ptrdiff_t FN;
+  std::ptrdiff_t FRowBlock;
+  std::vector<TChainRotation> FChain;
+  std::vector<TRun> FRuns;
+  std::ptrdiff_t FRunStart = 0;
+};
+
 }  // namespace
 
 TJacobiEnd CyclicJacobi(double* A, int32_t n, double* EigVal, double* EigVec) {
@@ -110,11 +163,7 @@ TJacobiEnd CyclicJacobi(double* A, int32_t n, double* EigVal, double* EigVec) {
 
   std::vector<TChainRotation> chain;
   chain.reserve(static_cast<std::size_t>(kPairBlock));
-  // The rotations of one row of pairs all turn column p of V, each against another column q;
-  // V is read only to update V, so they are applied when the row ends, as one chain whose
-  // heads, column p, stay in registers while the columns q stream past.
-  std::vector<TChainRotation> vChain;
-  vChain.reserve(static_cast<std::size_t>(n));
+  TDeferredRotations vRotations(EigVec, N);
   TJacobiEnd end = TJacobiEnd::kNotConverged;
   for (int32_t sweep = 1; sweep <= kMaxJacobiSweeps && end == TJacobiEnd::kNotConverged; ++sweep) {
     CountStep();
@@ -127,7 +176,6 @@ TJacobiEnd CyclicJacobi(double* A, int32_t n, double* EigVal, double* EigVec) {
         sweep <= kLastThresholdSweep ? kThresholdFraction * sm / (static_cast<double>(n) * n) : 0.0;
     for (std::ptrdiff_t p = 0; p + 1 < N && end != TJacobiEnd::kAborted; ++p) {
       work.GatherLine(p);
-      vChain.clear();
       double* rowP = work.PRow();
       // Row q's part right of the current block is brought up to date only when the block
       // ends: each of those columns then takes the block's rotations in order on contiguous
@@ -167,15 +215,15 @@ TJacobiEnd CyclicJacobi(double* A, int32_t n, double* EigVal, double* EigVec) {
           // A[p, q], which the line's scatter overwrites before anything reads it.
           JacobiRotate(rowP, work.Column(q), q, rot.s, rot.tau);
           chain.push_back({q - blockStart, rot.s, rot.tau});
-          vChain.push_back({q * N, rot.s, rot.tau});
+          vRotations.Add(q, rot);
         }
         JacobiRotateChain(rowP + blockEnd, &work.At(blockStart, blockEnd), work.Ld(), N - blockEnd,
                           chain.data(), static_cast<std::ptrdiff_t>(chain.size()));
       }
       work.ScatterLine(p);
-      JacobiRotateChain(EigVec + p * N, EigVec, 1, N, vChain.data(),
-                        static_cast<std::ptrdiff_t>(vChain.size()));
+      vRotations.EndRow(p);
     }
+    vRotations.Apply();
     if (end == TJacobiEnd::kAborted) break;
     for (std::ptrdiff_t p = 0; p < N; ++p) {
       const auto i = static_cast<std::size_t>(p);

@@ -65,6 +65,12 @@ INSTANTIATE_TEST_SUITE_P(Orders, JacobiAgainstTextbook,
                          ::testing::Combine(::testing::Values(1, 2, 3, 5, 8, 17, 40, 77, 103),
                                             testing::AllLevels));
 
+// An order large enough for the deferred eigenvector rotations to be applied in several blocks
+// of rows, at the vector levels that production runs use.
+INSTANTIATE_TEST_SUITE_P(LargeOrder, JacobiAgainstTextbook,
+                         ::testing::Combine(::testing::Values(260),
+                                            ::testing::Values(slAvx2, slAvx512)));
+
 // The hook that raises the abort flag once the progress counter has advanced Steps times since
 // Start; the iteration must stop before the next pair with everything done so far applied.
 struct TAbortAfter {
