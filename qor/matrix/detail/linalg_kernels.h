@@ -18,7 +18,8 @@ void JacobiRotate(double* x, double* y, std::ptrdiff_t Length, double s, double 
 void JacobiRotateStrided(double* x, double* y, std::ptrdiff_t Stride, std::ptrdiff_t Length,
                          double s, double tau);
 
-// One Jacobi rotation of a chain: its target row (offset into each column) and its s and tau.
+// One Jacobi rotation of a chain: the offset of its partners from the block (a row when the
+// partners are strided, the start of a column when they are contiguous) and its s and tau.
 struct TChainRotation {
   std::ptrdiff_t Row;
   double s;
