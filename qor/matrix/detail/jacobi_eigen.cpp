@@ -94,41 +94,57 @@ TRotation MakeRotation(double apq, double dp, double dq, double g, double& h) {
   return {s, s / (1.0 + c)};
 }
 
-// The rotations only ever read V to update V, so they are recorded and applied later, all of
-// them to one block of rows before the next: every element still sees its rotations in their
-// original order, and a block of rows of every column stays in cache while the whole list
-// passes over it instead of the full matrix streaming through once per rotation.
+// The rotations only ever read V to update V, so they are recorded and applied later. The
+// rotations of one row of pairs all turn column p against the columns q in turn: they form one
+// chain whose heads, a stretch of column p, stay in registers while the columns q stream past.
+// The recorded rows are applied to one block of V's rows before the next, so that the block
+// stays in cache while all of them pass over it; every element still sees its rotations in
+// their original order.
 class TDeferredRotations {
  public:
-  TDeferredRotations(double* V, std::ptrdiff_t n) : FV(V), FN(n) {
-    FList.reserve(static_cast<std::size_t>(std::min<std::ptrdiff_t>(n * (n - 1) / 2, kCapacity)));
+  TDeferredRotations(double* V, std::ptrdiff_t n)
+      : FV(V),
+        FN(n),
+        FRowBlock(std::max(kMinRowBlock, kBlockElements / n / kMinRowBlock * kMinRowBlock)) {
+    FChain.reserve(static_cast<std::size_t>(std::min<std::ptrdiff_t>(n * (n - 1) / 2, kCapacity)));
   }
 
-  void Add(std::ptrdiff_t p, std::ptrdiff_t q, TRotation r) {
-    FList.push_back({p, q, r});
-    if (FList.size() == static_cast<std::size_t>(kCapacity)) Apply();
+  void Add(std::ptrdiff_t q, TRotation r) { FChain.push_back({q * FN, r.s, r.tau}); }
+
+  // Closes the run of row p; applies everything recorded once the list is long.
+  void EndRow(std::ptrdiff_t p) {
+    FRuns.push_back({p, FRunStart, static_cast<std::ptrdiff_t>(FChain.size()) - FRunStart});
+    FRunStart = static_cast<std::ptrdiff_t>(FChain.size());
+    if (FRunStart >= kCapacity) Apply();
   }
 
   void Apply() {
-    for (std::ptrdiff_t first = 0; first < FN; first += kRowBlock) {
-      const std::ptrdiff_t rows = std::min(kRowBlock, FN - first);
-      for (const TPlaneRotation& r : FList)
-        JacobiRotate(FV + r.p * FN + first, FV + r.q * FN + first, rows, r.rot.s, r.rot.tau);
+    for (std::ptrdiff_t first = 0; first < FN; first += FRowBlock) {
+      const std::ptrdiff_t rows = std::min(FRowBlock, FN - first);
+      for (const TRun& run : FRuns)
+        JacobiRotateChain(FV + run.p * FN + first, FV + first, 1, rows, FChain.data() + run.First,
+                          run.Length);
     }
-    FList.clear();
+    FChain.clear();
+    FRuns.clear();
+    FRunStart = 0;
   }
 
  private:
-  static constexpr std::ptrdiff_t kCapacity = std::ptrdiff_t{1} << 16;
-  static constexpr std::ptrdiff_t kRowBlock = 256;
-  struct TPlaneRotation {
+  static constexpr std::ptrdiff_t kCapacity = std::ptrdiff_t{1} << 16;       // rotations
+  static constexpr std::ptrdiff_t kBlockElements = std::ptrdiff_t{1} << 16;  // 512 KB of V
+  static constexpr std::ptrdiff_t kMinRowBlock = 32;
+  struct TRun {
     std::ptrdiff_t p;
-    std::ptrdiff_t q;
-    TRotation rot;
+    std::ptrdiff_t First;
+    std::ptrdiff_t Length;
   };
   double* FV;
   std::ptrdiff_t FN;
-  std::vector<TPlaneRotation> FList;
+  std::ptrdiff_t FRowBlock;
+  std::vector<TChainRotation> FChain;
+  std::vector<TRun> FRuns;
+  std::ptrdiff_t FRunStart = 0;
 };
 
 }  // namespace
@@ -145,9 +161,9 @@ TJacobiEnd CyclicJacobi(double* A, int32_t n, double* EigVal, double* EigVec) {
     d[p] = b[static_cast<std::size_t>(p)] = A[p * N + p];
   }
 
-  TDeferredRotations vRotations(EigVec, N);
   std::vector<TChainRotation> chain;
   chain.reserve(static_cast<std::size_t>(kPairBlock));
+  TDeferredRotations vRotations(EigVec, N);
   TJacobiEnd end = TJacobiEnd::kNotConverged;
   for (int32_t sweep = 1; sweep <= kMaxJacobiSweeps && end == TJacobiEnd::kNotConverged; ++sweep) {
     CountStep();
@@ -189,21 +205,23 @@ TJacobiEnd CyclicJacobi(double* A, int32_t n, double* EigVal, double* EigVec) {
           d[p] -= h;
           d[q] += h;
           apq = 0.0;
-          double* colQ = work.Column(q);
+          // (A[p, j], A[q, j]) for q < j: row p against row q, inside the block now. It comes
+          // first because it completes the next pair's A[p, q + 1]: the next rotation's scalar
+          // set-up then overlaps with the long column update below.
+          JacobiRotateStrided(rowP + q + 1, &work.At(q, q + 1), work.Ld(), blockEnd - q - 1, rot.s,
+                              rot.tau);
           // (A[j, p], A[j, q]) for j < p and (A[p, j], A[j, q]) for p < j < q: line p against
           // column q. The pair at j = p is the unused line entry against column q's copy of
           // A[p, q], which the line's scatter overwrites before anything reads it.
-          JacobiRotate(rowP, colQ, q, rot.s, rot.tau);
-          // (A[p, j], A[q, j]) for q < j: row p against row q, inside the block now.
-          JacobiRotateStrided(rowP + q + 1, &work.At(q, q + 1), work.Ld(), blockEnd - q - 1, rot.s,
-                              rot.tau);
+          JacobiRotate(rowP, work.Column(q), q, rot.s, rot.tau);
           chain.push_back({q - blockStart, rot.s, rot.tau});
-          vRotations.Add(p, q, rot);
+          vRotations.Add(q, rot);
         }
         JacobiRotateChain(rowP + blockEnd, &work.At(blockStart, blockEnd), work.Ld(), N - blockEnd,
                           chain.data(), static_cast<std::ptrdiff_t>(chain.size()));
       }
       work.ScatterLine(p);
+      vRotations.EndRow(p);
     }
     vRotations.Apply();
     if (end == TJacobiEnd::kAborted) break;

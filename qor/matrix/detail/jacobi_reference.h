@@ -30,12 +30,17 @@ template <TLayout Layout = TLayout::kColumnMajor>
 TJacobiEnd TextbookJacobi(TDense& a, std::ptrdiff_t n, TDense& d, TDense& v) {
   auto A = [&](std::ptrdiff_t r, std::ptrdiff_t c) -> double& { return a[At<Layout>(r, c, n)]; };
   auto V = [&](std::ptrdiff_t r, std::ptrdiff_t c) -> double& { return v[At<Layout>(r, c, n)]; };
+  // One counted step: the counter advances by 1 and the feedback hook, when set, sees it.
+  auto count = [] {
+    ProcStat = ProcStat + 1.0;
+    if (MathFeedBackProc != nullptr) MathFeedBackProc(ProcStat);
+  };
   TDense b(n), z(n, 0.0);
   d.assign(n, 0.0);
   v = testing::Identity(n);
   for (std::ptrdiff_t p = 0; p < n; ++p) d[p] = b[p] = A(p, p);
   for (int sweep = 1; sweep <= 100; ++sweep) {
-    ProcStat = ProcStat + 1.0;
+    count();
     double sm = 0.0;
     for (std::ptrdiff_t p = 0; p < n - 1; ++p)
       for (std::ptrdiff_t q = p + 1; q < n; ++q) sm += std::fabs(A(p, q));
@@ -44,7 +49,7 @@ TJacobiEnd TextbookJacobi(TDense& a, std::ptrdiff_t n, TDense& d, TDense& v) {
     for (std::ptrdiff_t p = 0; p < n - 1; ++p)
       for (std::ptrdiff_t q = p + 1; q < n; ++q) {
         if (AbortMathProc) return TJacobiEnd::kAborted;
-        ProcStat = ProcStat + 1.0;
+        count();
         const double g = 200.0 * std::fabs(A(p, q));
         if (sweep > 4 && std::fabs(d[p]) + g == std::fabs(d[p]) &&
             std::fabs(d[q]) + g == std::fabs(d[q])) {

@@ -96,32 +96,6 @@ void JacobiRotateStrided(double* x, double* y, std::ptrdiff_t Stride, std::ptrdi
   }
 }
 
-QOR_VECTOR_CLONES void JacobiRotateChain(double* Head, double* Block, std::ptrdiff_t Ld,
-                                         std::ptrdiff_t Count, const TChainRotation* Chain,
-                                         std::ptrdiff_t Length) {
-  auto rotate = [](auto& a, auto& b, double s, double tau) {
-    const auto a0 = a;
-    a = a0 - s * (b + a0 * tau);
-    b = b + s * (a0 - b * tau);
-  };
-  std::ptrdiff_t j = 0;
-  for (; j + kLanes <= Count; j += kLanes) {
-    TLanes head;
-    Load(head, Head + j);
-    double* column = Block + j * Ld;
-    for (std::ptrdiff_t k = 0; k < Length; ++k) {
-      double* e = column + Chain[k].Row;
-      TLanes b = {e[0], e[Ld], e[2 * Ld], e[3 * Ld]};
-      rotate(head, b, Chain[k].s, Chain[k].tau);
-      for (std::ptrdiff_t lane = 0; lane < kLanes; ++lane) e[lane * Ld] = b[lane];
-    }
-    Store(Head + j, head);
-  }
-  for (; j < Count; ++j)
-    for (std::ptrdiff_t k = 0; k < Length; ++k)
-      rotate(Head[j], Block[j * Ld + Chain[k].Row], Chain[k].s, Chain[k].tau);
-}
-
 QOR_VECTOR_CLONES void PlaneRotate(double* x, double* y, std::ptrdiff_t Length, double c,
                                    double s) {
   ForEachPair(x, y, Length, [c, s](auto& a, auto& b) {

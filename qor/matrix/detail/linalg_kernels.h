@@ -18,16 +18,19 @@ void JacobiRotate(double* x, double* y, std::ptrdiff_t Length, double s, double 
 void JacobiRotateStrided(double* x, double* y, std::ptrdiff_t Stride, std::ptrdiff_t Length,
                          double s, double tau);
 
-// One Jacobi rotation of a chain: its target row (offset into each column) and its s and tau.
+// One Jacobi rotation of a chain: the offset of its partners from the block (a row when the
+// partners are strided, the start of a column when they are contiguous) and its s and tau.
 struct TChainRotation {
   std::ptrdiff_t Row;
   double s;
   double tau;
 };
 
-// For every column j < Count: the rotations Chain[0 .. Length-1], in order, each applied to the
+// For every head j < Count: the rotations Chain[0 .. Length-1], in order, each applied to the
 // pair (Head[j], Block[j * Ld + Row]) as in JacobiRotate. Head[j] takes part in every rotation
-// of its column, the block elements in one each.
+// of its chain, the block elements in one each. With Ld = 1 the heads' partners are contiguous
+// (Row is then the offset of a column); otherwise they lie Ld apart. Runs at the active vector
+// level of simd_level.h, so tests can hold every level to the scalar loop.
 void JacobiRotateChain(double* Head, double* Block, std::ptrdiff_t Ld, std::ptrdiff_t Count,
                        const TChainRotation* Chain, std::ptrdiff_t Length);
 
