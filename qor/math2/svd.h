@@ -30,13 +30,11 @@ bool SingValDecompCore(TMatrix* A, TMatrix* V, TVector* W);
 bool SingValBackSubst(const TMatrix* U, const TMatrix* V, const TVector* W, const TVector* b,
                       TVector* x, TVector* s);
 
-// Least squares for the design A (m x n, destroyed): decomposes, sets every W[i] < 1e-14 max(W)
-// to 0 (and NearSingular to true), then back-substitutes into x and s (s may be nil). The
-// columns of A are first scaled by powers of two to a largest magnitude in [0.5, 1) and x, s
-// scaled back: the scaling is exact, the solution the same, but columns of very different
-// magnitude (a constant next to values of 10⁵) no longer lose digits to the normwise rounding
-// of the decomposition, and the 1e-14 cut measures collinearity rather than units. A is left
-// as the U of the scaled design. False, with x and s untouched, when the decomposition fails.
+// Least squares for the design A (m x n, destroyed): decomposes A as it is, sets every
+// W[i] < 1e-14 max(W) to 0 (and NearSingular to true), then back-substitutes into x and s (s may
+// be nil). A is left as U. The cut is relative to the largest value, so it measures the design's
+// conditioning in the units it comes in. False, with x and s untouched, when the decomposition
+// fails.
 bool SingValLinFit(TMatrix* A, const TVector* b, TVector* x, bool& NearSingular, TVector* s);
 
 // The ordered decomposition: A becomes U, V and W are filled so that A = U diag(W) Vᵀ with W

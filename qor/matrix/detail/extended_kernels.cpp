@@ -1,0 +1,125 @@
+#include "qor/matrix/detail/extended_kernels.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace qor::detail {
+namespace {
+
+using Index = std::ptrdiff_t;
+
+// Columns handled together: their sums or updates are independent, so the extended adds of
+// one column overlap the latency of the others, and a shared operand is loaded once. Four
+// accumulators and two operands fit the eight registers of the x87 stack.
+constexpr Index kBlock = 4;
+
+}  // namespace
+
+long double SumOfMagnitudes(const double* x, Index Length) {
+  long double sum = 0.0L;
+  for (Index k = 0; k < Length; ++k) sum += std::fabs(x[k]);
+  return sum;
+}
+
+long double ExtendedDot(const double* x, const double* y, Index Length) {
+  long double sum = 0.0L;
+  for (Index k = 0; k < Length; ++k) sum += static_cast<long double>(x[k]) * y[k];
+  return sum;
+}
+
+void ExtendedDots(const double* x, const double* Y, Index Ld, Index Count, Index Length,
+                  long double* Sums) {
+  Index j = 0;
+  for (; j + kBlock <= Count; j += kBlock) {
+    const double* y0 = Y + j * Ld;
+    const double* y1 = y0 + Ld;
+    const double* y2 = y1 + Ld;
+    const double* y3 = y2 + Ld;
+    long double s0 = 0.0L, s1 = 0.0L, s2 = 0.0L, s3 = 0.0L;
+    for (Index k = 0; k < Length; ++k) {
+      const long double xk = x[k];
+      s0 += xk * y0[k];
+      s1 += xk * y1[k];
+      s2 += xk * y2[k];
+      s3 += xk * y3[k];
+    }
+    Sums[j] = s0;
+    Sums[j + 1] = s1;
+    Sums[j + 2] = s2;
+    Sums[j + 3] = s3;
+  }
+  for (; j < Count; ++j) Sums[j] = ExtendedDot(x, Y + j * Ld, Length);
+}
+
+void ExtendedRowDots(const double* A, Index Ld, Index Rows, Index Cols, const double* x,
+                     long double* Sums) {
+  std::fill(Sums, Sums + Rows, 0.0L);
+  Index k = 0;
+  for (; k + kBlock <= Cols; k += kBlock) {
+    const double* a0 = A + k * Ld;
+    const double* a1 = a0 + Ld;
+    const double* a2 = a1 + Ld;
+    const double* a3 = a2 + Ld;
+    const long double x0 = x[k], x1 = x[k + 1], x2 = x[k + 2], x3 = x[k + 3];
+    for (Index j = 0; j < Rows; ++j) {
+      long double s = Sums[j];
+      s += a0[j] * x0;
+      s += a1[j] * x1;
+      s += a2[j] * x2;
+      s += a3[j] * x3;
+      Sums[j] = s;
+    }
+  }
+  for (; k < Cols; ++k) {
+    const double* a = A + k * Ld;
+    const long double xk = x[k];
+    for (Index j = 0; j < Rows; ++j) Sums[j] += a[j] * xk;
+  }
+}
+
+void ExtendedAddOuter(double* A, Index Ld, Index Rows, Index Cols, const long double* t,
+                      const long double* e) {
+  Index k = 0;
+  for (; k + kBlock <= Cols; k += kBlock) {
+    double* a0 = A + k * Ld;
+    double* a1 = a0 + Ld;
+    double* a2 = a1 + Ld;
+    double* a3 = a2 + Ld;
+    const long double e0 = e[k], e1 = e[k + 1], e2 = e[k + 2], e3 = e[k + 3];
+    for (Index j = 0; j < Rows; ++j) {
+      const long double tj = t[j];
+      a0[j] = static_cast<double>(a0[j] + tj * e0);
+      a1[j] = static_cast<double>(a1[j] + tj * e1);
+      a2[j] = static_cast<double>(a2[j] + tj * e2);
+      a3[j] = static_cast<double>(a3[j] + tj * e3);
+    }
+  }
+  for (; k < Cols; ++k) {
+    double* a = A + k * Ld;
+    const long double ek = e[k];
+    for (Index j = 0; j < Rows; ++j) a[j] = static_cast<double>(a[j] + t[j] * ek);
+  }
+}
+
+void ExtendedAddScaled(double* y, const double* x, Index Length, long double Factor) {
+  for (Index k = 0; k < Length; ++k) y[k] = static_cast<double>(y[k] + Factor * x[k]);
+}
+
+void ExtendedScale(double* x, Index Length, long double Factor) {
+  for (Index k = 0; k < Length; ++k) x[k] = static_cast<double>(x[k] * Factor);
+}
+
+void ExtendedDivide(double* x, Index Length, long double Divisor) {
+  for (Index k = 0; k < Length; ++k) x[k] = static_cast<double>(x[k] / Divisor);
+}
+
+void ExtendedPlaneRotate(double* x, double* y, Index Length, long double c, long double s) {
+  for (Index k = 0; k < Length; ++k) {
+    const long double a = x[k];
+    const long double b = y[k];
+    x[k] = static_cast<double>(a * c + b * s);
+    y[k] = static_cast<double>(b * c - a * s);
+  }
+}
+
+}  // namespace qor::detail
