@@ -53,27 +53,28 @@ void ExtendedDots(const double* x, const double* Y, Index Ld, Index Count, Index
 
 void ExtendedRowDots(const double* A, Index Ld, Index Rows, Index Cols, const double* x,
                      long double* Sums) {
-  std::fill(Sums, Sums + Rows, 0.0L);
-  Index k = 0;
-  for (; k + kBlock <= Cols; k += kBlock) {
-    const double* a0 = A + k * Ld;
-    const double* a1 = a0 + Ld;
-    const double* a2 = a1 + Ld;
-    const double* a3 = a2 + Ld;
-    const long double x0 = x[k], x1 = x[k + 1], x2 = x[k + 2], x3 = x[k + 3];
-    for (Index j = 0; j < Rows; ++j) {
-      long double s = Sums[j];
-      s += a0[j] * x0;
-      s += a1[j] * x1;
-      s += a2[j] * x2;
-      s += a3[j] * x3;
-      Sums[j] = s;
+  // Four rows at a time, their sums held in registers while the columns go by: the four rows
+  // share a cache line in every column.
+  Index j = 0;
+  for (; j + kBlock <= Rows; j += kBlock) {
+    long double s0 = 0.0L, s1 = 0.0L, s2 = 0.0L, s3 = 0.0L;
+    const double* a = A + j;
+    for (Index k = 0; k < Cols; ++k, a += Ld) {
+      const long double xk = x[k];
+      s0 += a[0] * xk;
+      s1 += a[1] * xk;
+      s2 += a[2] * xk;
+      s3 += a[3] * xk;
     }
+    Sums[j] = s0;
+    Sums[j + 1] = s1;
+    Sums[j + 2] = s2;
+    Sums[j + 3] = s3;
   }
-  for (; k < Cols; ++k) {
-    const double* a = A + k * Ld;
-    const long double xk = x[k];
-    for (Index j = 0; j < Rows; ++j) Sums[j] += a[j] * xk;
+  for (; j < Rows; ++j) {
+    long double sum = 0.0L;
+    for (Index k = 0; k < Cols; ++k) sum += A[k * Ld + j] * static_cast<long double>(x[k]);
+    Sums[j] = sum;
   }
 }
 
