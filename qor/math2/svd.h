@@ -3,8 +3,9 @@
 //
 // All routines share one Golub-Reinsch implementation (qor/matrix/detail/svd_core.h, also
 // behind TMatrix::Norm(ntSpectral)): Householder bidiagonalisation, then implicitly shifted QR
-// with at most 30 sweeps per singular value. A (m rows, n columns, any m, n >= 1) is
-// overwritten by U (m x n); V is n x n orthogonal; W holds the n singular values, non-negative.
+// with at most 30 sweeps per singular value, its scalars and sums in 80-bit extended precision
+// and the elements in double. A (m rows, n columns, any m, n >= 1) is overwritten by U (m x n);
+// V is n x n orthogonal; W holds the n singular values, non-negative.
 // Progress: one ProcStat step (with MathFeedBackProc) per column of the reduction, per step of
 // each accumulation and per singular value; AbortMathProc stops the decomposition with false.
 // Sizes of V, W and result vectors are set by the routines (resizing notifies as Resize does);

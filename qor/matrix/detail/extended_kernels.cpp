@@ -8,9 +8,9 @@ namespace {
 
 using Index = std::ptrdiff_t;
 
-// Columns handled together: their sums or updates are independent, so the extended adds of
-// one column overlap the latency of the others, and a shared operand is loaded once. Four
-// accumulators and two operands fit the eight registers of the x87 stack.
+// Independent sums or updates handled together (columns, or rows in ExtendedRowDots), so that
+// the extended adds of one overlap the latency of the others and a shared operand is loaded
+// once. Four accumulators and two operands fit the eight registers of the x87 stack.
 constexpr Index kBlock = 4;
 
 }  // namespace
@@ -53,13 +53,13 @@ void ExtendedDots(const double* x, const double* Y, Index Ld, Index Count, Index
 
 void ExtendedRowDots(const double* A, Index Ld, Index Rows, Index Cols, const double* x,
                      long double* Sums) {
-  // Four rows at a time, their sums held in registers while the columns go by: the four rows
-  // share a cache line in every column.
+  // Four rows at a time, their sums held in registers while the columns go by (rather than
+  // a pass per column through sums kept in memory): the four elements of a column are adjacent.
   Index j = 0;
   for (; j + kBlock <= Rows; j += kBlock) {
     long double s0 = 0.0L, s1 = 0.0L, s2 = 0.0L, s3 = 0.0L;
-    const double* a = A + j;
-    for (Index k = 0; k < Cols; ++k, a += Ld) {
+    for (Index k = 0; k < Cols; ++k) {
+      const double* a = A + k * Ld + j;
       const long double xk = x[k];
       s0 += a[0] * xk;
       s1 += a[1] * xk;
