@@ -94,7 +94,8 @@ class TSvd {
         scale = SumOfMagnitudes(col, len);
         if (scale != 0.0L) {
           const Extended h = Reflector(col, len, scale, g);
-          ExtendedDots(col, ColA(l) + i, m, n - l, len, sums.data());
+          if (l < n)
+            ExtendedDots(col, ColA(l) + i, m, n - l, len, sums.data());  // ColA(n) + i: past A
           for (Index j = l; j < n; ++j) ExtendedAddScaled(ColA(j) + i, col, len, sums[j - l] / h);
           ExtendedScale(col, len, scale);
         }
@@ -152,7 +153,8 @@ class TSvd {
       double* col = ColA(i);
       if (g != 0.0L) {
         g = 1.0L / g;
-        ExtendedDots(col + l, ColA(l) + l, m, n - l, m - l, sums.data());
+        if (l < n)
+          ExtendedDots(col + l, ColA(l) + l, m, n - l, m - l, sums.data());  // ColA(n) + l: past A
         for (Index j = l; j < n; ++j) {
           const Extended f = (sums[j - l] / A(i, i)) * g;
           AddScaled(ColA(j) + i, col + i, m - i, static_cast<double>(f));  // see RotateU
