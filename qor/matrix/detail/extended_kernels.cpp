@@ -1,6 +1,5 @@
 #include "qor/matrix/detail/extended_kernels.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace qor::detail {
@@ -75,30 +74,6 @@ void ExtendedRowDots(const double* A, Index Ld, Index Rows, Index Cols, const do
     long double sum = 0.0L;
     for (Index k = 0; k < Cols; ++k) sum += A[k * Ld + j] * static_cast<long double>(x[k]);
     Sums[j] = sum;
-  }
-}
-
-void ExtendedAddOuter(double* A, Index Ld, Index Rows, Index Cols, const long double* t,
-                      const long double* e) {
-  Index k = 0;
-  for (; k + kBlock <= Cols; k += kBlock) {
-    double* a0 = A + k * Ld;
-    double* a1 = a0 + Ld;
-    double* a2 = a1 + Ld;
-    double* a3 = a2 + Ld;
-    const long double e0 = e[k], e1 = e[k + 1], e2 = e[k + 2], e3 = e[k + 3];
-    for (Index j = 0; j < Rows; ++j) {
-      const long double tj = t[j];
-      a0[j] = static_cast<double>(a0[j] + tj * e0);
-      a1[j] = static_cast<double>(a1[j] + tj * e1);
-      a2[j] = static_cast<double>(a2[j] + tj * e2);
-      a3[j] = static_cast<double>(a3[j] + tj * e3);
-    }
-  }
-  for (; k < Cols; ++k) {
-    double* a = A + k * Ld;
-    const long double ek = e[k];
-    for (Index j = 0; j < Rows; ++j) a[j] = static_cast<double>(a[j] + t[j] * ek);
   }
 }
 

@@ -28,10 +28,6 @@ void ExtendedDots(const double* x, const double* Y, std::ptrdiff_t Ld, std::ptrd
 void ExtendedRowDots(const double* A, std::ptrdiff_t Ld, std::ptrdiff_t Rows, std::ptrdiff_t Cols,
                      const double* x, long double* Sums);
 
-// A[k Ld + j] := A[k Ld + j] + t[j] e[k] for j < Rows, k < Cols: a rank-one update.
-void ExtendedAddOuter(double* A, std::ptrdiff_t Ld, std::ptrdiff_t Rows, std::ptrdiff_t Cols,
-                      const long double* t, const long double* e);
-
 // y[k] := y[k] + Factor x[k].
 void ExtendedAddScaled(double* y, const double* x, std::ptrdiff_t Length, long double Factor);
 

@@ -84,23 +84,6 @@ TEST_P(ExtendedBlocks, RowSumsMatchOneSumAtATime) {
   }
 }
 
-TEST_P(ExtendedBlocks, OuterUpdateRoundsEachElementOnce) {
-  const std::ptrdiff_t cols = GetParam();
-  const std::ptrdiff_t rows = 13;
-  const std::ptrdiff_t ld = rows + 1;
-  TDense a = testing::RandomMatrix(ld, cols, 9u + cols);
-  std::vector<long double> t(rows);
-  std::vector<long double> e(cols);
-  for (std::ptrdiff_t j = 0; j < rows; ++j) t[j] = 1.0L / (j + 3);  // not representable in double
-  for (std::ptrdiff_t k = 0; k < cols; ++k) e[k] = (1.0L + kTiny) / (k + 7);
-  TDense expected = a;
-  for (std::ptrdiff_t k = 0; k < cols; ++k)
-    for (std::ptrdiff_t j = 0; j < rows; ++j)
-      expected[k * ld + j] = static_cast<double>(expected[k * ld + j] + t[j] * e[k]);
-  ExtendedAddOuter(a.data(), ld, rows, cols, t.data(), e.data());
-  EXPECT_EQ(a, expected);  // the padding row of each column included: left alone
-}
-
 INSTANTIATE_TEST_SUITE_P(Sizes, ExtendedBlocks, ::testing::Values(0, 1, 3, 4, 5, 8, 11));
 
 }  // namespace

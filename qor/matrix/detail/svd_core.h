@@ -14,9 +14,9 @@
 // reflectors' h, f, g, the superdiagonal e, anorm, the rotations' c, s and the shift) is 80-bit
 // extended, and so is every sum, each adding its terms one by one in index order. An element
 // update is formed in extended precision from the stored double and rounded once when stored,
-// except where U alone is formed: the reflectors' updates of the later columns while U is
-// accumulated, and the rotations applied to U, round their multiplier (the reflector's factor,
-// the rotation's c and s) to double and update in double.
+// except the updates of A's m-long columns (by the reflectors, in the reduction and in the
+// accumulation of U, and by the rotations applied to U), which round their multiplier (the
+// reflector's factors, the rotation's c and s) to double and update in double.
 // Lengths sqrt(a² + b²) are formed directly in 80-bit, whose range keeps them from overflowing
 // or underflowing. Buffers: element (row i, column j) of A at j * m + i, of V at j * n + i,
 // 0-based. Progress: one counted step (ProcStat, MathFeedBackProc) before each column of the

@@ -89,7 +89,7 @@ TEST(SvdCore, RankDeficientGivesAZeroValue) {
 
 // The decomposition as the classic published loops write it, element by element: every scalar
 // and sum in long double (products of two elements included), every element stored as double,
-// and the updates that only form U made in double with the multiplier rounded to double. The
+// and the updates of A's columns made in double with the multiplier rounded to double. The
 // temporaries x and z of the rotation loops are reused as the classic code reuses them.
 struct TTextbookSvd {
   bool converged = true;
@@ -126,8 +126,8 @@ TTextbookSvd TextbookSvd(const TDense& Input, std::ptrdiff_t m, std::ptrdiff_t n
         for (std::ptrdiff_t j = l; j < n; ++j) {
           s = 0.0L;
           for (std::ptrdiff_t k = i; k < m; ++k) s += static_cast<Extended>(a(k, i)) * a(k, j);
-          f = s / h;
-          for (std::ptrdiff_t k = i; k < m; ++k) a(k, j) = store(a(k, j) + f * a(k, i));
+          const double factor = store(s / h);
+          for (std::ptrdiff_t k = i; k < m; ++k) a(k, j) = a(k, j) + factor * a(k, i);
         }
         for (std::ptrdiff_t k = i; k < m; ++k) a(k, i) = store(scale * a(k, i));
       }
@@ -149,7 +149,7 @@ TTextbookSvd TextbookSvd(const TDense& Input, std::ptrdiff_t m, std::ptrdiff_t n
         for (std::ptrdiff_t j = l; j < m; ++j) {
           s = 0.0L;
           for (std::ptrdiff_t k = l; k < n; ++k) s += static_cast<Extended>(a(j, k)) * a(i, k);
-          for (std::ptrdiff_t k = l; k < n; ++k) a(j, k) = store(a(j, k) + s * rv1[k]);
+          for (std::ptrdiff_t k = l; k < n; ++k) a(j, k) = a(j, k) + store(rv1[k]) * store(s);
         }
         for (std::ptrdiff_t k = l; k < n; ++k) a(i, k) = store(scale * a(i, k));
       }
