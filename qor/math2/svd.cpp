@@ -97,25 +97,6 @@ bool Decomposable(const TMatrix* A) {
   return A != nullptr && A->NrOfColumns() > 0 && A->NrOfRows() > 0;
 }
 
-// Power-of-two column scales that bring every column's largest |element| into [0.5, 1): the
-// scaling is exact, so A D is the same design in other units, but the decomposition's
-// normwise rounding no longer swamps the columns of small magnitude.
-std::vector<double> EquilibrateColumns(TMatrix& A) {
-  std::vector<double> scale(static_cast<std::size_t>(A.NrOfColumns()), 1.0);
-  for (int32_t c = 1; c <= A.NrOfColumns(); ++c) {
-    std::span<double> column = A.Column(c);
-    double largest = 0.0;
-    for (const double x : column) largest = std::max(largest, std::fabs(x));
-    if (largest == 0.0 || !std::isfinite(largest)) continue;
-    int exponent = 0;
-    std::frexp(largest, &exponent);
-    const double factor = std::ldexp(1.0, -exponent);
-    for (double& x : column) x *= factor;
-    scale[static_cast<std::size_t>(c - 1)] = factor;
-  }
-  return scale;
-}
-
 }  // namespace
 
 bool SingValDecompCore(TMatrix* A, TMatrix* V, TVector* W) {
@@ -138,17 +119,12 @@ bool SingValBackSubst(const TMatrix* U, const TMatrix* V, const TVector* W, cons
 bool SingValLinFit(TMatrix* A, const TVector* b, TVector* x, bool& NearSingular, TVector* s) {
   NearSingular = false;
   if (!Decomposable(A) || b == nullptr || x == nullptr) return false;
-  const std::vector<double> scale = EquilibrateColumns(*A);
   TMatrix v;
   std::vector<double> w;
   if (!DecomposeInPlace(*A, v, w)) return false;
   NearSingular = CutNegligible(w);
   TSolution solution;
   if (!BackSubstitute(*A, v, w, b->Data(), solution)) return false;
-  for (std::size_t k = 0; k < scale.size(); ++k) {
-    solution.x[k] *= scale[k];
-    solution.s[k] *= scale[k];
-  }
   Deliver(solution, x, s);
   return true;
 }

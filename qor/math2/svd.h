@@ -3,8 +3,9 @@
 //
 // All routines share one Golub-Reinsch implementation (qor/matrix/detail/svd_core.h, also
 // behind TMatrix::Norm(ntSpectral)): Householder bidiagonalisation, then implicitly shifted QR
-// with at most 30 sweeps per singular value. A (m rows, n columns, any m, n >= 1) is
-// overwritten by U (m x n); V is n x n orthogonal; W holds the n singular values, non-negative.
+// with at most 30 sweeps per singular value, its scalars and sums in 80-bit extended precision
+// and the elements in double. A (m rows, n columns, any m, n >= 1) is overwritten by U (m x n);
+// V is n x n orthogonal; W holds the n singular values, non-negative.
 // Progress: one ProcStat step (with MathFeedBackProc) per column of the reduction, per step of
 // each accumulation and per singular value; AbortMathProc stops the decomposition with false.
 // Sizes of V, W and result vectors are set by the routines (resizing notifies as Resize does);
@@ -30,13 +31,11 @@ bool SingValDecompCore(TMatrix* A, TMatrix* V, TVector* W);
 bool SingValBackSubst(const TMatrix* U, const TMatrix* V, const TVector* W, const TVector* b,
                       TVector* x, TVector* s);
 
-// Least squares for the design A (m x n, destroyed): decomposes, sets every W[i] < 1e-14 max(W)
-// to 0 (and NearSingular to true), then back-substitutes into x and s (s may be nil). The
-// columns of A are first scaled by powers of two to a largest magnitude in [0.5, 1) and x, s
-// scaled back: the scaling is exact, the solution the same, but columns of very different
-// magnitude (a constant next to values of 10⁵) no longer lose digits to the normwise rounding
-// of the decomposition, and the 1e-14 cut measures collinearity rather than units. A is left
-// as the U of the scaled design. False, with x and s untouched, when the decomposition fails.
+// Least squares for the design A (m x n, destroyed): decomposes A as it is, sets every
+// W[i] < 1e-14 max(W) to 0 (and NearSingular to true), then back-substitutes into x and s (s may
+// be nil). A is left as U. The cut is relative to the largest value, so it measures the design's
+// conditioning in the units it comes in. False, with x and s untouched, when the decomposition
+// fails.
 bool SingValLinFit(TMatrix* A, const TVector* b, TVector* x, bool& NearSingular, TVector* s);
 
 // The ordered decomposition: A becomes U, V and W are filled so that A = U diag(W) Vᵀ with W

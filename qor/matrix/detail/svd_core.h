@@ -10,13 +10,18 @@
 // unconverged when its 30th sweep starts makes the result false; that sweep is still made and
 // the next value is taken. The singular values come out non-negative and unsorted.
 //
-// Arithmetic is in double with the inner loops on contiguous columns; the sums of the
-// reflector and accumulation steps gather their terms in four interleaved partial sums, and
-// lengths sqrt(a² + b²) are formed directly in 80-bit so that they can neither overflow nor
-// underflow. Buffers: element (row i, column j) of A at j * m + i, of V at j * n + i, 0-based.
-// Progress: one counted step (ProcStat, MathFeedBackProc) before each column of the reduction,
-// each step of the two accumulations and each value of the diagonalisation; AbortMathProc is
-// polled after each count and stops the decomposition with a false result at once.
+// The elements of A, V and w are stored as double; every other quantity (scales, norms, the
+// reflectors' h, f, g, the superdiagonal e, anorm, the rotations' c, s and the shift) is 80-bit
+// extended, and so is every sum, each adding its terms one by one in index order. An element
+// update is formed in extended precision from the stored double and rounded once when stored,
+// except the updates of A's m-long columns (by the reflectors, in the reduction and in the
+// accumulation of U, and by the rotations applied to U), which round their multiplier (the
+// reflector's factors, the rotation's c and s) to double and update in double.
+// Lengths sqrt(a² + b²) are formed directly in 80-bit, whose range keeps them from overflowing
+// or underflowing. Buffers: element (row i, column j) of A at j * m + i, of V at j * n + i,
+// 0-based. Progress: one counted step (ProcStat, MathFeedBackProc) before each column of the
+// reduction, each step of the two accumulations and each value of the diagonalisation;
+// AbortMathProc is polled after each count and stops the decomposition with a false result at once.
 #pragma once
 
 #include <cstdint>
