@@ -4,7 +4,7 @@
 # in build/fuzz/artifacts/. The seed corpora in fuzz/corpus/ are read, never written.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds=${QOR_FUZZ_SECONDS:-40}
+seconds=${QOR_FUZZ_SECONDS:-20}
 
 bash scripts/install-deps.sh clang libclang-rt-14-dev
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
