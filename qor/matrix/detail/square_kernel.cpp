@@ -63,19 +63,25 @@ void AccumulateBlock(const TKernelSet& Kernels, const TSquareOperands& Op, const
   double* const APanel = Scratch;
   double* const TailColumns = Scratch + Mr * Kc;
   const bool Accumulate = Pc > 0;
-  // The last, partial group of B columns is copied with zero columns after it.
+  // The last, partial group of B columns is copied with zero columns after it, once the first
+  // tile that needs it comes up (most pieces of the triangle never do).
   const std::int64_t TailStart = Op.NCols / Nr * Nr;
-  for (std::int64_t j = 0; j < Nr; ++j) {
-    double* To = TailColumns + j * Kc;
-    if (TailStart + j < Op.NCols)
-      std::copy_n(Op.A + (TailStart + j) * Op.Lda + Pc, Kc, To);
-    else
-      std::fill_n(To, Kc, 0.0);
-  }
+  bool TailCopied = false;
+  const auto CopyTail = [&] {
+    for (std::int64_t j = 0; j < Nr; ++j) {
+      double* To = TailColumns + j * Kc;
+      if (TailStart + j < Op.NCols)
+        std::copy_n(Op.A + (TailStart + j) * Op.Lda + Pc, Kc, To);
+      else
+        std::fill_n(To, Kc, 0.0);
+    }
+    TailCopied = true;
+  };
   Tiles.ForEach(First, End, [&](std::int64_t I0, std::int64_t J0, bool FirstOfRow) {
     if (FirstOfRow)
       PackPanel(Op.A + I0 * Op.Lda + Pc, Op.Lda, 1, std::min(Mr, Op.NCols - I0), Mr, Kc, APanel);
     const bool Tail = J0 == TailStart;
+    if (Tail && !TailCopied) CopyTail();
     const double* B = Tail ? TailColumns : Op.A + J0 * Op.Lda + Pc;
     const std::int64_t BStride = Tail ? Kc : Op.Lda;
     double* Tile = Op.S + J0 * Op.Lds + I0;

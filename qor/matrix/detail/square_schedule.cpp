@@ -28,27 +28,43 @@ TSquareSchedule::TSquareSchedule(const TSquareOperands& Op, std::int64_t Chunks)
     : FOp(Op),
       FChunks(Chunks),
       FBlocks(SquareRowBlocks(Op.NRows)),
-      FBlocksDone(std::make_unique<std::atomic<std::int64_t>[]>(static_cast<std::size_t>(Chunks))) {
-}
+      FChunkStates(
+          std::make_unique<std::atomic<std::int64_t>[]>(static_cast<std::size_t>(Chunks))) {}
 
 std::int64_t TSquareSchedule::RowBlocksDone() const {
   std::int64_t Done = FBlocks;
   for (std::int64_t c = 0; c < FChunks; ++c)
-    Done = std::min(Done, FBlocksDone[c].load(std::memory_order_acquire));
+    Done = std::min(Done, FChunkStates[c].load(std::memory_order_acquire) / 2);
   return Done;
 }
 
+bool TSquareSchedule::Claim(std::int64_t& Chunk, std::int64_t& Block) {
+  bool Unfinished = false;
+  Chunk = -1;
+  std::int64_t Free = 0;
+  for (std::int64_t c = 0; c < FChunks; ++c) {
+    const std::int64_t State = FChunkStates[c].load(std::memory_order_relaxed);
+    if (State / 2 >= FBlocks) continue;
+    Unfinished = true;
+    if (State % 2 == 0 && (Chunk < 0 || State < Free)) {
+      Chunk = c;
+      Free = State;
+    }
+  }
+  // Acquire: the sums the chunk's previous block stored are visible to this thread.
+  if (Chunk >= 0 &&
+      !FChunkStates[Chunk].compare_exchange_strong(Free, Free + 1, std::memory_order_acquire))
+    Chunk = -1;
+  Block = Free / 2;
+  return Unfinished;
+}
+
 bool TSquareSchedule::RunNextUnit(TSquareScratch& Scratch) {
-  if (Stopped()) return false;
-  const std::int64_t Unit = FNextUnit.fetch_add(1, std::memory_order_relaxed);
-  if (Unit >= FBlocks * FChunks) return false;
-  const std::int64_t Block = Unit / FChunks, Chunk = Unit % FChunks;
-  std::atomic<std::int64_t>& ChunkDone = FBlocksDone[Chunk];
-  // Acquire: the sums the previous block stored are visible here.
-  SpinUntil([&] { return ChunkDone.load(std::memory_order_acquire) == Block || Stopped(); });
-  if (Stopped()) return false;
+  std::int64_t Chunk = -1, Block = 0;
+  SpinUntil([&] { return Stopped() || !Claim(Chunk, Block) || Chunk >= 0; });
+  if (Chunk < 0) return false;
   SquareTileBlock(FOp, Chunk, FChunks, Block, Scratch);
-  ChunkDone.store(Block + 1, std::memory_order_release);
+  FChunkStates[Chunk].store(2 * (Block + 1), std::memory_order_release);
   return true;
 }
 

@@ -1,12 +1,13 @@
 // TSquareSchedule: the pieces of one Square shared by several threads, and the order they keep.
 //
-// A unit of work is one row block of one chunk of tiles (square_kernel.h). Units are taken
-// from a shared counter in row-block-major order, so the threads work through the row blocks
-// side by side and read the same rows of A while they are in cache. A unit may start only
-// when the previous row block of its chunk has finished; the thread that took it waits for
-// that without sleeping. The wait always ends: the earlier unit was taken before, by a thread
-// that is running it (or waiting, in turn, for a unit taken still earlier), so one thread alone
-// completes every unit in order, and a thread never waits for a thread that has not started.
+// A unit of work is one row block of one chunk of tiles (square_kernel.h); a chunk's blocks
+// must run one after the other, in order. A free thread takes the next block of a chunk that
+// no thread holds, choosing the chunk furthest behind (the first such chunk on a tie), so the
+// threads work through the row blocks side by side and read the same rows of A while they are
+// in cache, and one thread alone runs the units block by block. A thread never waits while it
+// holds a unit, and waits (spinning) only when every unfinished chunk is held by a running
+// thread, so the work always progresses; a thread that loses its processor delays only the
+// chunk it holds while the others take the rest.
 //
 // Any number of threads may call Work at once; each returns when no unit is left or after
 // Stop. The result is bit-identical whichever threads run which units.
@@ -42,12 +43,15 @@ class TSquareSchedule {
 
  private:
   bool RunNextUnit(TSquareScratch& Scratch);
+  // Claims the next block of the free chunk furthest behind: false when every chunk is done,
+  // else true with Chunk = -1 when all unfinished chunks are held.
+  bool Claim(std::int64_t& Chunk, std::int64_t& Block);
 
   const TSquareOperands FOp;
   const std::int64_t FChunks, FBlocks;
-  std::atomic<std::int64_t> FNextUnit{0};
   std::atomic<bool> FStopped{false};
-  std::unique_ptr<std::atomic<std::int64_t>[]> FBlocksDone;  // per chunk
+  // Per chunk: 2 * (blocks finished) + 1 while a thread holds its next block.
+  std::unique_ptr<std::atomic<std::int64_t>[]> FChunkStates;
 };
 
 }  // namespace qor::detail
