@@ -20,10 +20,6 @@ namespace {
 // granules 98 %), while the hooks still see every column announced before it is computed.
 constexpr int64_t kSerialGranules = 4;
 
-// Chunks of tiles per thread in the parallel path: enough that a thread which finishes early
-// (or lost its processor for a while) finds another chunk of the same row block to take.
-constexpr int64_t kChunksPerThread = 4;
-
 void CallFeedBack() {
   if (MathFeedBackProc != nullptr) MathFeedBackProc(ProcStat.load(std::memory_order_relaxed));
 }
@@ -50,15 +46,12 @@ bool SquareSerial(const detail::TSquareOperands& Op) {
 
 // The threads work through the row blocks side by side, every one on all columns, so no
 // column is finished before the last row block. Progress is counted in proportion instead:
-// once every chunk has finished b of the B row blocks, floor(NCols * b / B) columns have been
+// once every piece has finished b of the B row blocks, floor(NCols * b / B) columns have been
 // counted, all by the calling thread, which reports and polls when it starts and after each
 // unit it completed. An abort starts no further unit; the sums then are incomplete, and
 // MatRes is cleared back to the zeros it was resized to.
 bool SquareParallel(const detail::TSquareOperands& Op, int32_t Threads) {
-  const int64_t Chunks =
-      std::max<int64_t>(1, std::min(kChunksPerThread * std::min(Threads, WorkerPoolSize() + 1),
-                                    detail::SquareTileCount(Op.NCols)));
-  detail::TSquareSchedule Schedule(Op, Chunks);
+  detail::TSquareSchedule Schedule(Op);
   int64_t Counted = 0;
   const auto CountUpTo = [&](int64_t Columns) {
     for (; Counted < Columns; ++Counted) CountWorkerStep();
@@ -70,8 +63,11 @@ bool SquareParallel(const detail::TSquareOperands& Op, int32_t Threads) {
   };
   const std::thread::id Caller = std::this_thread::get_id();
   PollOnCaller();
+  // More threads than pieces would find nothing to do.
+  const auto Members =
+      static_cast<int32_t>(std::clamp<int64_t>(detail::SquarePieces(Op.NCols), 1, Threads));
   if (!Schedule.Stopped())
-    ParallelFor(Threads, Threads, [&](int32_t) {
+    ParallelFor(Members, Members, [&](int32_t) {
       if (std::this_thread::get_id() == Caller)
         Schedule.Work(PollOnCaller);
       else

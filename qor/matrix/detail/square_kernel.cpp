@@ -21,31 +21,18 @@ struct TTileWalk {
   std::int64_t Lo, Hi, NCols, Mr, Nr;
 
   std::int64_t FirstJ0(std::int64_t I0) const { return std::max(I0, Lo) / Nr * Nr; }
-  std::int64_t TilesInRow(std::int64_t I0) const { return (NCols - FirstJ0(I0) + Nr - 1) / Nr; }
-  std::int64_t Count() const {
-    std::int64_t Tiles = 0;
-    for (std::int64_t I0 = Lo / Mr * Mr; I0 < Hi; I0 += Mr) Tiles += TilesInRow(I0);
-    return Tiles;
-  }
   bool Wanted(std::int64_t i, std::int64_t j) const {
     return i >= Lo && i < Hi && i <= j && j < NCols;
   }
   bool WholeTile(std::int64_t I0, std::int64_t J0) const {
     return I0 >= Lo && I0 + Mr <= Hi && I0 + Mr - 1 <= J0 && J0 + Nr <= NCols;
   }
-  // Visit(I0, J0, FirstOfRow) for the tiles numbered First .. End-1; FirstOfRow is true for
-  // the first tile visited in each tile row.
-  template <class F>
-  void ForEach(std::int64_t First, std::int64_t End, F&& Visit) const {
-    std::int64_t Index = 0;
-    for (std::int64_t I0 = Lo / Mr * Mr; I0 < Hi && Index < End; I0 += Mr) {
-      const std::int64_t RowEnd = Index + TilesInRow(I0);
-      if (RowEnd > First) {
-        const std::int64_t Skip = std::max<std::int64_t>(First - Index, 0);
-        const std::int64_t Stop = std::min(RowEnd, End) - Index;
-        for (std::int64_t t = Skip; t < Stop; ++t) Visit(I0, FirstJ0(I0) + t * Nr, t == Skip);
-      }
-      Index = RowEnd;
+  // Visit(I0, J0) for every tile; each tile row starts with Pack(I0).
+  template <class P, class V>
+  void ForEach(P&& Pack, V&& Visit) const {
+    for (std::int64_t I0 = Lo / Mr * Mr; I0 < Hi; I0 += Mr) {
+      Pack(I0);
+      for (std::int64_t J0 = FirstJ0(I0); J0 < NCols; J0 += Nr) Visit(I0, J0);
     }
   }
 };
@@ -54,11 +41,10 @@ TTileWalk Walk(const TKernelSet& Kernels, std::int64_t NCols, std::int64_t Lo, s
   return {Lo, Hi, NCols, Kernels.Mr, Kernels.Nr};
 }
 
-// Adds rows [Pc, Pc + Kc) to the running sums of the walk's tiles First .. End-1 (or starts
-// them, for the first block). Scratch holds an Mr x Kc A panel and Nr x Kc tail columns.
+// Adds rows [Pc, Pc + Kc) to the running sums of the walk's pairs (or starts them, for the
+// first block). Scratch holds an Mr x Kc A panel and Nr x Kc tail columns.
 void AccumulateBlock(const TKernelSet& Kernels, const TSquareOperands& Op, const TTileWalk& Tiles,
-                     std::int64_t First, std::int64_t End, std::int64_t Pc, std::int64_t Kc,
-                     double* Scratch) {
+                     std::int64_t Pc, std::int64_t Kc, double* Scratch) {
   const std::int64_t Mr = Kernels.Mr, Nr = Kernels.Nr;
   double* const APanel = Scratch;
   double* const TailColumns = Scratch + Mr * Kc;
@@ -77,9 +63,10 @@ void AccumulateBlock(const TKernelSet& Kernels, const TSquareOperands& Op, const
     }
     TailCopied = true;
   };
-  Tiles.ForEach(First, End, [&](std::int64_t I0, std::int64_t J0, bool FirstOfRow) {
-    if (FirstOfRow)
-      PackPanel(Op.A + I0 * Op.Lda + Pc, Op.Lda, 1, std::min(Mr, Op.NCols - I0), Mr, Kc, APanel);
+  const auto Pack = [&](std::int64_t I0) {
+    PackPanel(Op.A + I0 * Op.Lda + Pc, Op.Lda, 1, std::min(Mr, Op.NCols - I0), Mr, Kc, APanel);
+  };
+  Tiles.ForEach(Pack, [&](std::int64_t I0, std::int64_t J0) {
     const bool Tail = J0 == TailStart;
     if (Tail && !TailCopied) CopyTail();
     const double* B = Tail ? TailColumns : Op.A + J0 * Op.Lda + Pc;
@@ -101,18 +88,25 @@ void AccumulateBlock(const TKernelSet& Kernels, const TSquareOperands& Op, const
   });
 }
 
-// The walk's tiles First .. End-1 hold finished sums: divide them and mirror them below.
-void ScaleAndMirror(const TSquareOperands& Op, const TTileWalk& Tiles, std::int64_t First,
-                    std::int64_t End) {
-  Tiles.ForEach(First, End, [&](std::int64_t I0, std::int64_t J0, bool) {
-    for (std::int64_t j = J0; j < J0 + Tiles.Nr; ++j)
-      for (std::int64_t i = I0; i < I0 + Tiles.Mr; ++i)
-        if (Tiles.Wanted(i, j)) {
-          const double Value = Op.S[j * Op.Lds + i] / Op.Norm;
-          Op.S[j * Op.Lds + i] = Value;
-          Op.S[i * Op.Lds + j] = Value;
-        }
-  });
+// The walk's pairs hold finished sums: divide them and mirror them below.
+void ScaleAndMirror(const TSquareOperands& Op, const TTileWalk& Tiles) {
+  Tiles.ForEach([](std::int64_t) {},
+                [&](std::int64_t I0, std::int64_t J0) {
+                  for (std::int64_t j = J0; j < J0 + Tiles.Nr; ++j)
+                    for (std::int64_t i = I0; i < I0 + Tiles.Mr; ++i)
+                      if (Tiles.Wanted(i, j)) {
+                        const double Value = Op.S[j * Op.Lds + i] / Op.Norm;
+                        Op.S[j * Op.Lds + i] = Value;
+                        Op.S[i * Op.Lds + j] = Value;
+                      }
+                });
+}
+
+// Piece p holds tile rows p and R-1-p of the R tile rows: their tile counts fall linearly
+// with the row, so every piece but a middle one has the same work, and no tile row is cut
+// (which would pack its panel twice).
+std::int64_t TileRows(const TKernelSet& Kernels, std::int64_t NCols) {
+  return (NCols + Kernels.Mr - 1) / Kernels.Mr;
 }
 
 }  // namespace
@@ -121,15 +115,13 @@ void SquareColumns(const TSquareOperands& Op, std::int64_t ColLo, std::int64_t C
   if (ColLo >= ColHi) return;
   const TKernelSet& Kernels = ActiveKernelSet();
   const TTileWalk Tiles = Walk(Kernels, Op.NCols, ColLo, ColHi);
-  const std::int64_t Count = Tiles.Count();
   TSquareScratch Scratch(Op.NRows);
   const std::int64_t KcMax = BlockRows(Op.NRows);
   for (std::int64_t Block = 0; Block < SquareRowBlocks(Op.NRows); ++Block) {
     const std::int64_t Pc = Block * KcMax;
-    AccumulateBlock(Kernels, Op, Tiles, 0, Count, Pc, std::min(KcMax, Op.NRows - Pc),
-                    Scratch.data());
+    AccumulateBlock(Kernels, Op, Tiles, Pc, std::min(KcMax, Op.NRows - Pc), Scratch.data());
   }
-  ScaleAndMirror(Op, Tiles, 0, Count);
+  ScaleAndMirror(Op, Tiles);
 }
 
 std::int64_t SquareGranule() { return ActiveKernelSet().Mr; }
@@ -138,25 +130,27 @@ std::int64_t SquareRowBlocks(std::int64_t NRows) {
   return std::max<std::int64_t>(1, (NRows + SquareKc - 1) / SquareKc);
 }
 
-std::int64_t SquareTileCount(std::int64_t NCols) {
-  return Walk(ActiveKernelSet(), NCols, 0, NCols).Count();
+std::int64_t SquarePieces(std::int64_t NCols) {
+  return (TileRows(ActiveKernelSet(), NCols) + 1) / 2;
 }
 
 TSquareScratch::TSquareScratch(std::int64_t NRows)
     : Buffer(static_cast<std::size_t>((ActiveKernelSet().Mr + ActiveKernelSet().Nr) *
                                       BlockRows(NRows))) {}
 
-void SquareTileBlock(const TSquareOperands& Op, std::int64_t Chunk, std::int64_t Chunks,
-                     std::int64_t Block, TSquareScratch& Scratch) {
+void SquarePieceBlock(const TSquareOperands& Op, std::int64_t Piece, std::int64_t Block,
+                      TSquareScratch& Scratch) {
   const TKernelSet& Kernels = ActiveKernelSet();
-  const TTileWalk Tiles = Walk(Kernels, Op.NCols, 0, Op.NCols);
-  const std::int64_t Count = Tiles.Count();
-  const std::int64_t First = Count * Chunk / Chunks, End = Count * (Chunk + 1) / Chunks;
-  if (First == End) return;
+  const std::int64_t Rows = TileRows(Kernels, Op.NCols), Mr = Kernels.Mr;
   const std::int64_t KcMax = BlockRows(Op.NRows), Pc = Block * KcMax;
-  AccumulateBlock(Kernels, Op, Tiles, First, End, Pc, std::min(KcMax, Op.NRows - Pc),
-                  Scratch.data());
-  if (Block == SquareRowBlocks(Op.NRows) - 1) ScaleAndMirror(Op, Tiles, First, End);
+  const bool Last = Block == SquareRowBlocks(Op.NRows) - 1;
+  const auto RunTileRow = [&](std::int64_t Row) {
+    const TTileWalk Tiles = Walk(Kernels, Op.NCols, Row * Mr, std::min(Op.NCols, (Row + 1) * Mr));
+    AccumulateBlock(Kernels, Op, Tiles, Pc, std::min(KcMax, Op.NRows - Pc), Scratch.data());
+    if (Last) ScaleAndMirror(Op, Tiles);
+  };
+  RunTileRow(Piece);
+  if (Rows - 1 - Piece != Piece) RunTileRow(Rows - 1 - Piece);
 }
 
 }  // namespace qor::detail

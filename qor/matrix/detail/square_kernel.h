@@ -18,14 +18,15 @@
 //   once, so many small ranges stream A many times; ranges starting on a multiple of
 //   SquareGranule() use the kernel tiles fully. The serial Square uses this, one column
 //   announced at a time.
-// - By row block and chunk of tiles: the register tiles covering the upper triangle, in
-//   tile-row order, are cut into Chunks runs of nearly equal length, and the rows into
-//   SquareRowBlocks(NRows) blocks. SquareTileBlock(Op, Chunk, Chunks, Block, Scratch) adds the
-//   terms of one row block to the pairs of one chunk; the last block also divides and mirrors
-//   them. The blocks of a chunk must run in increasing order, each after the previous one has
-//   finished (on any thread, given a happens-before edge); different chunks are independent.
-//   Threads that work through the blocks together read the same rows of A while they are in
-//   cache, which is how the parallel Square scales.
+// - By row block and piece of the triangle: with R = ceil(NCols / SquareGranule()) rows of
+//   register tiles, piece p holds tile rows p and R-1-p (pairs i in those rows of Mr columns),
+//   so the SquarePieces(NCols) = ceil(R / 2) pieces carry nearly equal work and no tile row is
+//   split; the rows of A go in SquareRowBlocks(NRows) blocks. SquarePieceBlock(Op, Piece,
+//   Block, Scratch) adds the terms of one row block to the pairs of one piece; the last block
+//   also divides and mirrors them. The blocks of a piece must run in increasing order, each
+//   after the previous one has finished (on any thread, given a happens-before edge);
+//   different pieces are independent. Threads that work through the blocks together read the
+//   same rows of A while they are in cache, which is how the parallel Square scales.
 //
 // Sizes are not checked: the caller validates them. Scratch comes from the calling thread's
 // block (packed_buffer.h); std::bad_alloc on failure.
@@ -51,14 +52,13 @@ void SquareColumns(const TSquareOperands& Op, std::int64_t ColLo, std::int64_t C
 // The column tile width of the active vector level's kernel.
 std::int64_t SquareGranule();
 
-// The number of row blocks of SquareTileBlock: at least 1 (with no rows, the single empty
+// The number of row blocks of SquarePieceBlock: at least 1 (with no rows, the single empty
 // block only writes 0 / Norm).
 std::int64_t SquareRowBlocks(std::int64_t NRows);
 
-// The number of tiles covering the upper triangle; more chunks than this leave some empty.
-std::int64_t SquareTileCount(std::int64_t NCols);
+std::int64_t SquarePieces(std::int64_t NCols);
 
-// One thread's packing space for SquareTileBlock, sized for NRows. Creating it is the only
+// One thread's packing space for SquarePieceBlock, sized for NRows. Creating it is the only
 // step that can fail, so a thread takes it before it takes any work.
 class TSquareScratch {
  public:
@@ -69,7 +69,7 @@ class TSquareScratch {
   TPackedBuffer Buffer;
 };
 
-void SquareTileBlock(const TSquareOperands& Op, std::int64_t Chunk, std::int64_t Chunks,
-                     std::int64_t Block, TSquareScratch& Scratch);
+void SquarePieceBlock(const TSquareOperands& Op, std::int64_t Piece, std::int64_t Block,
+                      TSquareScratch& Scratch);
 
 }  // namespace qor::detail

@@ -60,10 +60,9 @@ TEST_P(SquareKernelTest, EveryPartitionIsBitIdenticalToTheDocumentedLoop) {
   }
 }
 
-// Row blocks and chunks of tiles: block by block across all chunks (as threads sharing the work
-// go), or chunk after chunk from the last one, for chunk counts from one to more than there are
-// tiles.
-TEST_P(SquareKernelTest, EveryChunkingAndBlockOrderIsBitIdenticalToTheDocumentedLoop) {
+// Row blocks and pieces of the triangle: block by block across all pieces (as threads sharing
+// the work go), or piece after piece from the last one.
+TEST_P(SquareKernelTest, EveryOrderOfPiecesAndBlocksIsBitIdenticalToTheDocumentedLoop) {
   const TLevelScope Scope(GetParam());
   if (!Scope.Supported) GTEST_SKIP() << "processor lacks this level";
   for (const TShape S : kShapes) {
@@ -72,23 +71,21 @@ TEST_P(SquareKernelTest, EveryChunkingAndBlockOrderIsBitIdenticalToTheDocumented
     std::vector<double> A = OrderSensitiveData(static_cast<std::size_t>(Lda * S.Cols), 4);
     const double Norm = 3;
     const std::vector<double> Expected = ReferenceSquare(A, S.Rows, S.Cols, Lda, Norm);
-    const std::int64_t Blocks = SquareRowBlocks(S.Rows);
+    const std::int64_t Blocks = SquareRowBlocks(S.Rows), Pieces = SquarePieces(S.Cols);
     TSquareScratch Scratch(S.Rows);
-    for (const std::int64_t Chunks :
-         {std::int64_t{1}, std::int64_t{2}, std::int64_t{5}, SquareTileCount(S.Cols) + 3}) {
-      for (const bool BlockMajor : {true, false}) {
-        std::vector<double> Result(Expected.size(), -1.0);
-        const TSquareOperands Op{S.Rows, S.Cols, A.data(), Lda, Norm, Result.data(), S.Cols};
-        for (std::int64_t Outer = 0; Outer < (BlockMajor ? Blocks : Chunks); ++Outer)
-          for (std::int64_t Inner = 0; Inner < (BlockMajor ? Chunks : Blocks); ++Inner) {
-            if (BlockMajor)
-              SquareTileBlock(Op, Inner, Chunks, Outer, Scratch);
-            else
-              SquareTileBlock(Op, Chunks - 1 - Outer, Chunks, Inner, Scratch);
-          }
-        EXPECT_EQ(BitMismatches(Result, Expected), 0)
-            << Chunks << " chunks, " << (BlockMajor ? "block" : "chunk") << " major";
+    for (const bool BlockMajor : {true, false}) {
+      std::vector<double> Result(Expected.size(), -1.0);
+      const TSquareOperands Op{S.Rows, S.Cols, A.data(), Lda, Norm, Result.data(), S.Cols};
+      if (BlockMajor) {
+        for (std::int64_t Block = 0; Block < Blocks; ++Block)
+          for (std::int64_t Piece = 0; Piece < Pieces; ++Piece)
+            SquarePieceBlock(Op, Piece, Block, Scratch);
+      } else {
+        for (std::int64_t Piece = Pieces - 1; Piece >= 0; --Piece)
+          for (std::int64_t Block = 0; Block < Blocks; ++Block)
+            SquarePieceBlock(Op, Piece, Block, Scratch);
       }
+      EXPECT_EQ(BitMismatches(Result, Expected), 0) << (BlockMajor ? "block" : "piece") << " major";
     }
   }
 }

@@ -24,47 +24,47 @@ void SpinUntil(Done&& IsDone) {
 
 }  // namespace
 
-TSquareSchedule::TSquareSchedule(const TSquareOperands& Op, std::int64_t Chunks)
+TSquareSchedule::TSquareSchedule(const TSquareOperands& Op)
     : FOp(Op),
-      FChunks(Chunks),
+      FPieces(SquarePieces(Op.NCols)),
       FBlocks(SquareRowBlocks(Op.NRows)),
-      FChunkStates(
-          std::make_unique<std::atomic<std::int64_t>[]>(static_cast<std::size_t>(Chunks))) {}
+      FPieceStates(
+          std::make_unique<std::atomic<std::int64_t>[]>(static_cast<std::size_t>(FPieces))) {}
 
 std::int64_t TSquareSchedule::RowBlocksDone() const {
   std::int64_t Done = FBlocks;
-  for (std::int64_t c = 0; c < FChunks; ++c)
-    Done = std::min(Done, FChunkStates[c].load(std::memory_order_acquire) / 2);
+  for (std::int64_t c = 0; c < FPieces; ++c)
+    Done = std::min(Done, FPieceStates[c].load(std::memory_order_acquire) / 2);
   return Done;
 }
 
-bool TSquareSchedule::Claim(std::int64_t& Chunk, std::int64_t& Block) {
+bool TSquareSchedule::Claim(std::int64_t& Piece, std::int64_t& Block) {
   bool Unfinished = false;
-  Chunk = -1;
+  Piece = -1;
   std::int64_t Free = 0;
-  for (std::int64_t c = 0; c < FChunks; ++c) {
-    const std::int64_t State = FChunkStates[c].load(std::memory_order_relaxed);
+  for (std::int64_t c = 0; c < FPieces; ++c) {
+    const std::int64_t State = FPieceStates[c].load(std::memory_order_relaxed);
     if (State / 2 >= FBlocks) continue;
     Unfinished = true;
-    if (State % 2 == 0 && (Chunk < 0 || State < Free)) {
-      Chunk = c;
+    if (State % 2 == 0 && (Piece < 0 || State < Free)) {
+      Piece = c;
       Free = State;
     }
   }
   // Acquire: the sums the chunk's previous block stored are visible to this thread.
-  if (Chunk >= 0 &&
-      !FChunkStates[Chunk].compare_exchange_strong(Free, Free + 1, std::memory_order_acquire))
-    Chunk = -1;
+  if (Piece >= 0 &&
+      !FPieceStates[Piece].compare_exchange_strong(Free, Free + 1, std::memory_order_acquire))
+    Piece = -1;
   Block = Free / 2;
   return Unfinished;
 }
 
 bool TSquareSchedule::RunNextUnit(TSquareScratch& Scratch) {
-  std::int64_t Chunk = -1, Block = 0;
-  SpinUntil([&] { return Stopped() || !Claim(Chunk, Block) || Chunk >= 0; });
-  if (Chunk < 0) return false;
-  SquareTileBlock(FOp, Chunk, FChunks, Block, Scratch);
-  FChunkStates[Chunk].store(2 * (Block + 1), std::memory_order_release);
+  std::int64_t Piece = -1, Block = 0;
+  SpinUntil([&] { return Stopped() || !Claim(Piece, Block) || Piece >= 0; });
+  if (Piece < 0) return false;
+  SquarePieceBlock(FOp, Piece, Block, Scratch);
+  FPieceStates[Piece].store(2 * (Block + 1), std::memory_order_release);
   return true;
 }
 

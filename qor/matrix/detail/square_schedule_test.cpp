@@ -26,9 +26,9 @@ struct TProblem {
 };
 
 TEST(SquareSchedule, ThreadsSharingTheUnitsGiveTheDocumentedLoop) {
-  // Several row blocks, chunks that cut tile rows, more threads than the machine may have.
+  // Several row blocks and pieces, more threads than the machine may have.
   TProblem P(700, 90);
-  TSquareSchedule Schedule(P.Operands(), 7);
+  TSquareSchedule Schedule(P.Operands());
   {
     std::vector<std::jthread> Threads;
     for (int t = 0; t < 3; ++t) Threads.emplace_back([&] { Schedule.Work([] {}); });
@@ -38,30 +38,31 @@ TEST(SquareSchedule, ThreadsSharingTheUnitsGiveTheDocumentedLoop) {
 }
 
 TEST(SquareSchedule, OneThreadFinishesTheRowBlocksInOrder) {
-  TProblem P(300, 40);
-  constexpr std::int64_t kChunks = 3;
-  TSquareSchedule Schedule(P.Operands(), kChunks);
+  TProblem P(300, 140);
+  const std::int64_t Pieces = SquarePieces(140);
+  ASSERT_GT(Pieces, 1);
+  TSquareSchedule Schedule(P.Operands());
   ASSERT_EQ(Schedule.RowBlocks(), SquareRowBlocks(300));
   std::vector<std::int64_t> DoneAfterUnit;
   Schedule.Work([&] { DoneAfterUnit.push_back(Schedule.RowBlocksDone()); });
-  // A row block counts as done once its last chunk is: after units 3, 6, 9, ...
+  // A row block counts as done once its last piece is.
   std::vector<std::int64_t> Expected;
-  for (std::int64_t Unit = 1; Unit <= kChunks * Schedule.RowBlocks(); ++Unit)
-    Expected.push_back(Unit / kChunks);
+  for (std::int64_t Unit = 1; Unit <= Pieces * Schedule.RowBlocks(); ++Unit)
+    Expected.push_back(Unit / Pieces);
   EXPECT_EQ(DoneAfterUnit, Expected);
   EXPECT_EQ(BitMismatches(P.S, ReferenceSquare(P.A, P.NRows, P.NCols, P.NRows, 3.0)), 0);
 }
 
 TEST(SquareSchedule, StopEndsWorkAfterTheRunningUnit) {
-  TProblem P(500, 30);
-  TSquareSchedule Schedule(P.Operands(), 2);
+  TProblem P(500, 100);
+  TSquareSchedule Schedule(P.Operands());
   int Units = 0;
   Schedule.Work([&] {
     if (++Units == 3) Schedule.Stop();
   });
   EXPECT_EQ(Units, 3);
   EXPECT_TRUE(Schedule.Stopped());
-  EXPECT_EQ(Schedule.RowBlocksDone(), 1);
+  EXPECT_EQ(Schedule.RowBlocksDone(), 3 / SquarePieces(100));
   Schedule.Work([&] { ++Units; });
   EXPECT_EQ(Units, 3) << "a thread arriving after the stop takes nothing";
 }
