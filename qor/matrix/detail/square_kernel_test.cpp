@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <limits>
-#include <thread>
 #include <vector>
 
 #include "qor/matrix/detail/kernel_test_support.h"
@@ -88,26 +86,6 @@ TEST_P(SquareKernelTest, EveryOrderOfPiecesAndBlocksIsBitIdenticalToTheDocumente
       EXPECT_EQ(BitMismatches(Result, Expected), 0) << (BlockMajor ? "block" : "piece") << " major";
     }
   }
-}
-
-TEST_P(SquareKernelTest, ConcurrentRangesGiveTheSerialResult) {
-  const TLevelScope Scope(GetParam());
-  if (!Scope.Supported) GTEST_SKIP() << "processor lacks this level";
-  const TShape S{400, 90};
-  const std::vector<double> A = OrderSensitiveData(static_cast<std::size_t>(S.Rows * S.Cols), 5);
-  std::vector<double> Result(static_cast<std::size_t>(S.Cols * S.Cols));
-  const TSquareOperands Op{S.Rows, S.Cols, A.data(), S.Rows, 1.0, Result.data(), S.Cols};
-  // Three threads take one granule at a time from a shared counter.
-  std::atomic<std::int64_t> Next{0};
-  {
-    std::vector<std::jthread> Workers;
-    for (int t = 0; t < 3; ++t)
-      Workers.emplace_back([&] {
-        for (std::int64_t Lo; (Lo = Next.fetch_add(SquareGranule())) < S.Cols;)
-          SquareColumns(Op, Lo, std::min(Lo + SquareGranule(), S.Cols));
-      });
-  }
-  EXPECT_EQ(BitMismatches(Result, ReferenceSquare(A, S.Rows, S.Cols, S.Rows, 1.0)), 0);
 }
 
 TEST_P(SquareKernelTest, HandComputedScaledCrossProducts) {
