@@ -1,6 +1,7 @@
 #include "qor/matrix/detail/square_kernel.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "qor/matrix/detail/blocked_product.h"
 #include "qor/matrix/detail/micro_kernel.h"
@@ -14,11 +15,13 @@ constexpr std::int64_t SquareKc = 128;
 
 std::int64_t BlockRows(std::int64_t NRows) { return std::clamp<std::int64_t>(NRows, 1, SquareKc); }
 
-// The register tiles holding the pairs i in [Lo, Hi), i <= j < NCols, numbered tile row by
-// tile row: rows I0 = Lo/Mr*Mr, +Mr, ... below Hi; in each, J0 from max(I0, Lo)/Nr*Nr in steps
-// of Nr below NCols (earlier tiles of the row lie wholly below the diagonal).
+// The register tiles holding the pairs i in [Lo, Hi), i <= j < NCols, tile row by tile row:
+// rows I0 = Lo/Mr*Mr, +Mr, ... below Hi; in each, J0 from max(I0, Lo)/Nr*Nr in steps of Nr
+// below NCols (earlier tiles of the row lie wholly below the diagonal), and only J0 in
+// [JLo, JHi) when a tile row is shared out.
 struct TTileWalk {
   std::int64_t Lo, Hi, NCols, Mr, Nr;
+  std::int64_t JLo = 0, JHi = std::numeric_limits<std::int64_t>::max();
 
   std::int64_t FirstJ0(std::int64_t I0) const { return std::max(I0, Lo) / Nr * Nr; }
   bool Wanted(std::int64_t i, std::int64_t j) const {
@@ -32,7 +35,8 @@ struct TTileWalk {
   void ForEach(P&& Pack, V&& Visit) const {
     for (std::int64_t I0 = Lo / Mr * Mr; I0 < Hi; I0 += Mr) {
       Pack(I0);
-      for (std::int64_t J0 = FirstJ0(I0); J0 < NCols; J0 += Nr) Visit(I0, J0);
+      for (std::int64_t J0 = std::max(FirstJ0(I0), JLo); J0 < std::min(NCols, JHi); J0 += Nr)
+        Visit(I0, J0);
     }
   }
 };
@@ -102,12 +106,12 @@ void ScaleAndMirror(const TSquareOperands& Op, const TTileWalk& Tiles) {
                 });
 }
 
-// Piece p holds tile rows p and R-1-p of the R tile rows: their tile counts fall linearly
-// with the row, so every piece but a middle one has the same work, and no tile row is cut
-// (which would pack its panel twice).
 std::int64_t TileRows(const TKernelSet& Kernels, std::int64_t NCols) {
   return (NCols + Kernels.Mr - 1) / Kernels.Mr;
 }
+
+// From this many tile rows on, pieces are pairs of whole tile rows; below it, halves of rows.
+constexpr std::int64_t kRowsToPair = 4;
 
 }  // namespace
 
@@ -131,7 +135,8 @@ std::int64_t SquareRowBlocks(std::int64_t NRows) {
 }
 
 std::int64_t SquarePieces(std::int64_t NCols) {
-  return (TileRows(ActiveKernelSet(), NCols) + 1) / 2;
+  const std::int64_t Rows = TileRows(ActiveKernelSet(), NCols);
+  return Rows >= kRowsToPair ? (Rows + 1) / 2 : 2 * Rows;
 }
 
 TSquareScratch::TSquareScratch(std::int64_t NRows)
@@ -141,16 +146,26 @@ TSquareScratch::TSquareScratch(std::int64_t NRows)
 void SquarePieceBlock(const TSquareOperands& Op, std::int64_t Piece, std::int64_t Block,
                       TSquareScratch& Scratch) {
   const TKernelSet& Kernels = ActiveKernelSet();
-  const std::int64_t Rows = TileRows(Kernels, Op.NCols), Mr = Kernels.Mr;
+  const std::int64_t Rows = TileRows(Kernels, Op.NCols), Mr = Kernels.Mr, Nr = Kernels.Nr;
   const std::int64_t KcMax = BlockRows(Op.NRows), Pc = Block * KcMax;
   const bool Last = Block == SquareRowBlocks(Op.NRows) - 1;
-  const auto RunTileRow = [&](std::int64_t Row) {
-    const TTileWalk Tiles = Walk(Kernels, Op.NCols, Row * Mr, std::min(Op.NCols, (Row + 1) * Mr));
+  const auto Run = [&](TTileWalk Tiles) {
     AccumulateBlock(Kernels, Op, Tiles, Pc, std::min(KcMax, Op.NRows - Pc), Scratch.data());
     if (Last) ScaleAndMirror(Op, Tiles);
   };
-  RunTileRow(Piece);
-  if (Rows - 1 - Piece != Piece) RunTileRow(Rows - 1 - Piece);
+  const auto TileRow = [&](std::int64_t Row) {
+    return Walk(Kernels, Op.NCols, Row * Mr, std::min(Op.NCols, (Row + 1) * Mr));
+  };
+  if (Rows >= kRowsToPair) {
+    Run(TileRow(Piece));
+    if (Rows - 1 - Piece != Piece) Run(TileRow(Rows - 1 - Piece));
+    return;
+  }
+  TTileWalk Half = TileRow(Piece / 2);
+  const std::int64_t First = Half.FirstJ0(Half.Lo), Tiles = (Op.NCols - First + Nr - 1) / Nr;
+  const std::int64_t Split = First + (Tiles + 1) / 2 * Nr;
+  (Piece % 2 == 0 ? Half.JHi : Half.JLo) = Split;
+  Run(Half);
 }
 
 }  // namespace qor::detail

@@ -21,12 +21,15 @@
 // - By row block and piece of the triangle: with R = ceil(NCols / SquareGranule()) rows of
 //   register tiles, piece p holds tile rows p and R-1-p (pairs i in those rows of Mr columns),
 //   so the SquarePieces(NCols) = ceil(R / 2) pieces carry nearly equal work and no tile row is
-//   split; the rows of A go in SquareRowBlocks(NRows) blocks. SquarePieceBlock(Op, Piece,
-//   Block, Scratch) adds the terms of one row block to the pairs of one piece; the last block
-//   also divides and mirrors them. The blocks of a piece must run in increasing order, each
-//   after the previous one has finished (on any thread, given a happens-before edge);
-//   different pieces are independent. Threads that work through the blocks together read the
-//   same rows of A while they are in cache, which is how the parallel Square scales.
+//   split (its A panel would be packed once per part); with fewer than four tile rows there
+//   would be too few pieces to share, so each tile row is halved instead (2R pieces, J0 range
+//   cut in the middle). The rows of A go in SquareRowBlocks(NRows) blocks, and
+//   SquarePieceBlock(Op, Piece, Block, Scratch) adds the terms of one row block to the pairs
+//   of one piece; the last block also divides and mirrors them. The blocks of a piece must run
+//   in increasing order, each after the previous one has finished (on any thread, given a
+//   happens-before edge); different pieces are independent. Threads that work through the
+//   blocks together read the same rows of A while they are in cache, which is how the
+//   parallel Square scales.
 //
 // Sizes are not checked: the caller validates them. Scratch comes from the calling thread's
 // block (packed_buffer.h); std::bad_alloc on failure.
