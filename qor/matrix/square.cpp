@@ -99,8 +99,13 @@ bool TMatrix::Square(TMatrix* MatRes, double Norm, int32_t NThreads) {
   const int32_t NCols = FNCol;
   const int32_t NRows = FNRow;
   MatRes->SetSize(NCols, NCols);
-  const detail::TSquareOperands Op{NRows,       NCols, Source, Lda, Norm, MatRes->FMat.data(),
-                                   MatRes->Ld()};
+  const detail::TSquareOperands Op{.NRows = NRows,
+                                   .NCols = NCols,
+                                   .A = Source,
+                                   .Lda = Lda,
+                                   .Norm = Norm,
+                                   .S = MatRes->FMat.data(),
+                                   .Lds = MatRes->Ld()};
   // The kernel's per-thread scratch is the only allocation left; its failure gets the heap
   // message like every other allocation of the matrix.
   return GuardedAllocation<EQORMatrixError>(Name(), [&] {

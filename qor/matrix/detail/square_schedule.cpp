@@ -51,7 +51,7 @@ bool TSquareSchedule::Claim(std::int64_t& Piece, std::int64_t& Block) {
       Free = State;
     }
   }
-  // Acquire: the sums the chunk's previous block stored are visible to this thread.
+  // Acquire: the sums the piece's previous block stored are visible to this thread.
   if (Piece >= 0 &&
       !FPieceStates[Piece].compare_exchange_strong(Free, Free + 1, std::memory_order_acquire))
     Piece = -1;
