@@ -45,10 +45,16 @@ TTileWalk Walk(const TKernelSet& Kernels, std::int64_t NCols, std::int64_t Lo, s
   return {Lo, Hi, NCols, Kernels.Mr, Kernels.Nr};
 }
 
+// Where the running sums of the upper triangle live: element (i, j) at Data[j * Ld + i].
+struct TSumsView {
+  double* Data;
+  std::int64_t Ld;
+};
+
 // Adds rows [Pc, Pc + Kc) to the running sums of the walk's pairs (or starts them, for the
 // first block). Scratch holds an Mr x Kc A panel and Nr x Kc tail columns.
-void AccumulateBlock(const TKernelSet& Kernels, const TSquareOperands& Op, const TTileWalk& Tiles,
-                     std::int64_t Pc, std::int64_t Kc, double* Scratch) {
+void AccumulateBlock(const TKernelSet& Kernels, const TSquareOperands& Op, TSumsView Sums,
+                     const TTileWalk& Tiles, std::int64_t Pc, std::int64_t Kc, double* Scratch) {
   const std::int64_t Mr = Kernels.Mr, Nr = Kernels.Nr;
   double* const APanel = Scratch;
   double* const TailColumns = Scratch + Mr * Kc;
@@ -75,31 +81,31 @@ void AccumulateBlock(const TKernelSet& Kernels, const TSquareOperands& Op, const
     if (Tail && !TailCopied) CopyTail();
     const double* B = Tail ? TailColumns : Op.A + J0 * Op.Lda + Pc;
     const std::int64_t BStride = Tail ? Kc : Op.Lda;
-    double* Tile = Op.S + J0 * Op.Lds + I0;
+    double* Tile = Sums.Data + J0 * Sums.Ld + I0;
     if (Tiles.WholeTile(I0, J0)) {
-      Kernels.ColumnKernel(Kc, APanel, B, BStride, Tile, Op.Lds, Accumulate);
+      Kernels.ColumnKernel(Kc, APanel, B, BStride, Tile, Sums.Ld, Accumulate);
       return;
     }
     // Run the whole tile in scratch and keep only the walk's pairs.
     alignas(64) double TileScratch[MaxTileSize] = {};
     for (std::int64_t j = 0; j < Nr && Accumulate; ++j)
       for (std::int64_t i = 0; i < Mr; ++i)
-        if (Tiles.Wanted(I0 + i, J0 + j)) TileScratch[j * Mr + i] = Tile[j * Op.Lds + i];
+        if (Tiles.Wanted(I0 + i, J0 + j)) TileScratch[j * Mr + i] = Tile[j * Sums.Ld + i];
     Kernels.ColumnKernel(Kc, APanel, B, BStride, TileScratch, Mr, Accumulate);
     for (std::int64_t j = 0; j < Nr; ++j)
       for (std::int64_t i = 0; i < Mr; ++i)
-        if (Tiles.Wanted(I0 + i, J0 + j)) Tile[j * Op.Lds + i] = TileScratch[j * Mr + i];
+        if (Tiles.Wanted(I0 + i, J0 + j)) Tile[j * Sums.Ld + i] = TileScratch[j * Mr + i];
   });
 }
 
-// The walk's pairs hold finished sums: divide them and mirror them below.
-void ScaleAndMirror(const TSquareOperands& Op, const TTileWalk& Tiles) {
+// The walk's pairs hold finished sums: divide them into S and mirror them below.
+void ScaleAndMirror(const TSquareOperands& Op, TSumsView Sums, const TTileWalk& Tiles) {
   Tiles.ForEach([](std::int64_t) {},
                 [&](std::int64_t I0, std::int64_t J0) {
                   for (std::int64_t j = J0; j < J0 + Tiles.Nr; ++j)
                     for (std::int64_t i = I0; i < I0 + Tiles.Mr; ++i)
                       if (Tiles.Wanted(i, j)) {
-                        const double Value = Op.S[j * Op.Lds + i] / Op.Norm;
+                        const double Value = Sums.Data[j * Sums.Ld + i] / Op.Norm;
                         Op.S[j * Op.Lds + i] = Value;
                         Op.S[i * Op.Lds + j] = Value;
                       }
@@ -123,9 +129,10 @@ void SquareColumns(const TSquareOperands& Op, std::int64_t ColLo, std::int64_t C
   const std::int64_t KcMax = BlockRows(Op.NRows);
   for (std::int64_t Block = 0; Block < SquareRowBlocks(Op.NRows); ++Block) {
     const std::int64_t Pc = Block * KcMax;
-    AccumulateBlock(Kernels, Op, Tiles, Pc, std::min(KcMax, Op.NRows - Pc), Scratch.data());
+    AccumulateBlock(Kernels, Op, {Op.S, Op.Lds}, Tiles, Pc, std::min(KcMax, Op.NRows - Pc),
+                    Scratch.data());
   }
-  ScaleAndMirror(Op, Tiles);
+  ScaleAndMirror(Op, {Op.S, Op.Lds}, Tiles);
 }
 
 std::int64_t SquareGranule() { return ActiveKernelSet().Mr; }
@@ -139,19 +146,24 @@ std::int64_t SquarePieces(std::int64_t NCols) {
   return Rows >= kRowsToPair ? (Rows + 1) / 2 : 2 * Rows;
 }
 
+TSquareSums::TSquareSums(std::int64_t NCols)
+    : FLd(std::max<std::int64_t>(1, (NCols + kLineDoubles - 1) / kLineDoubles * kLineDoubles)),
+      Buffer(static_cast<std::size_t>(FLd * NCols)) {}
+
 TSquareScratch::TSquareScratch(std::int64_t NRows)
     : Buffer(static_cast<std::size_t>((ActiveKernelSet().Mr + ActiveKernelSet().Nr) *
                                       BlockRows(NRows))) {}
 
-void SquarePieceBlock(const TSquareOperands& Op, std::int64_t Piece, std::int64_t Block,
-                      TSquareScratch& Scratch) {
+void SquarePieceBlock(const TSquareOperands& Op, TSquareSums& Sums, std::int64_t Piece,
+                      std::int64_t Block, TSquareScratch& Scratch) {
+  const TSumsView View{Sums.data(), Sums.Ld()};
   const TKernelSet& Kernels = ActiveKernelSet();
   const std::int64_t Rows = TileRows(Kernels, Op.NCols), Mr = Kernels.Mr, Nr = Kernels.Nr;
   const std::int64_t KcMax = BlockRows(Op.NRows), Pc = Block * KcMax;
   const bool Last = Block == SquareRowBlocks(Op.NRows) - 1;
   const auto Run = [&](TTileWalk Tiles) {
-    AccumulateBlock(Kernels, Op, Tiles, Pc, std::min(KcMax, Op.NRows - Pc), Scratch.data());
-    if (Last) ScaleAndMirror(Op, Tiles);
+    AccumulateBlock(Kernels, Op, View, Tiles, Pc, std::min(KcMax, Op.NRows - Pc), Scratch.data());
+    if (Last) ScaleAndMirror(Op, View, Tiles);
   };
   const auto TileRow = [&](std::int64_t Row) {
     return Walk(Kernels, Op.NCols, Row * Mr, std::min(Op.NCols, (Row + 1) * Mr));

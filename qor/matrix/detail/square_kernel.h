@@ -24,11 +24,11 @@
 //   split (its A panel would be packed once per part); with fewer than four tile rows there
 //   would be too few pieces to share, so each tile row is halved instead (2R pieces, J0 range
 //   cut in the middle). The rows of A go in SquareRowBlocks(NRows) blocks, and
-//   SquarePieceBlock(Op, Piece, Block, Scratch) adds the terms of one row block to the pairs
-//   of one piece; the last block also divides and mirrors them. The blocks of a piece must run
-//   in increasing order, each after the previous one has finished (on any thread, given a
-//   happens-before edge); different pieces are independent. Threads that work through the
-//   blocks together read the same rows of A while they are in cache, which is how the
+//   SquarePieceBlock(Op, Sums, Piece, Block, Scratch) adds the terms of one row block to the
+//   pairs of one piece, in Sums; the last block also divides them into S and mirrors them. The
+//   blocks of a piece must run in increasing order, each after the previous one has finished (on
+//   any thread, given a happens-before edge); different pieces are independent. Threads that work
+//   through the blocks together read the same rows of A while they are in cache, which is how the
 //   parallel Square scales.
 //
 // Sizes are not checked: the caller validates them. Scratch comes from the calling thread's
@@ -72,7 +72,25 @@ class TSquareScratch {
   TPackedBuffer Buffer;
 };
 
-void SquarePieceBlock(const TSquareOperands& Op, std::int64_t Piece, std::int64_t Block,
-                      TSquareScratch& Scratch);
+// The running sums of SquarePieceBlock, shared by all threads of one product. They stay out
+// of S: the columns of S start anywhere within a cache line, so tiles of two pieces share
+// lines, and such a line would travel between the cores on every row block. Here every column
+// starts on a line of its own (64-byte aligned storage, leading dimension a whole number of
+// lines), so with tile heights of whole lines no two pieces touch the same line. Costs one
+// more NCols x NCols matrix, rounded up.
+class TSquareSums {
+ public:
+  static constexpr std::int64_t kLineDoubles = 8;
+  explicit TSquareSums(std::int64_t NCols);
+  double* data() { return Buffer.data(); }
+  std::int64_t Ld() const { return FLd; }
+
+ private:
+  std::int64_t FLd;
+  TPackedBuffer Buffer;
+};
+
+void SquarePieceBlock(const TSquareOperands& Op, TSquareSums& Sums, std::int64_t Piece,
+                      std::int64_t Block, TSquareScratch& Scratch);
 
 }  // namespace qor::detail

@@ -74,14 +74,15 @@ TEST_P(SquareKernelTest, EveryOrderOfPiecesAndBlocksIsBitIdenticalToTheDocumente
     for (const bool BlockMajor : {true, false}) {
       std::vector<double> Result(Expected.size(), -1.0);
       const TSquareOperands Op{S.Rows, S.Cols, A.data(), Lda, Norm, Result.data(), S.Cols};
+      TSquareSums Sums(S.Cols);
       if (BlockMajor) {
         for (std::int64_t Block = 0; Block < Blocks; ++Block)
           for (std::int64_t Piece = 0; Piece < Pieces; ++Piece)
-            SquarePieceBlock(Op, Piece, Block, Scratch);
+            SquarePieceBlock(Op, Sums, Piece, Block, Scratch);
       } else {
         for (std::int64_t Piece = Pieces - 1; Piece >= 0; --Piece)
           for (std::int64_t Block = 0; Block < Blocks; ++Block)
-            SquarePieceBlock(Op, Piece, Block, Scratch);
+            SquarePieceBlock(Op, Sums, Piece, Block, Scratch);
       }
       EXPECT_EQ(BitMismatches(Result, Expected), 0) << (BlockMajor ? "block" : "piece") << " major";
     }

@@ -28,6 +28,7 @@ TSquareSchedule::TSquareSchedule(const TSquareOperands& Op)
     : FOp(Op),
       FPieces(SquarePieces(Op.NCols)),
       FBlocks(SquareRowBlocks(Op.NRows)),
+      FSums(Op.NCols),
       FPieceStates(
           std::make_unique<std::atomic<std::int64_t>[]>(static_cast<std::size_t>(FPieces))) {}
 
@@ -63,7 +64,7 @@ bool TSquareSchedule::RunNextUnit(TSquareScratch& Scratch) {
   std::int64_t Piece = -1, Block = 0;
   SpinUntil([&] { return Stopped() || !Claim(Piece, Block) || Piece >= 0; });
   if (Piece < 0) return false;
-  SquarePieceBlock(FOp, Piece, Block, Scratch);
+  SquarePieceBlock(FOp, FSums, Piece, Block, Scratch);
   FPieceStates[Piece].store(2 * (Block + 1), std::memory_order_release);
   return true;
 }

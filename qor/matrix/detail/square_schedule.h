@@ -23,6 +23,8 @@ namespace qor::detail {
 
 class TSquareSchedule {
  public:
+  // Takes the running sums' storage on the calling thread (std::bad_alloc on failure), which
+  // must also destroy the schedule.
   explicit TSquareSchedule(const TSquareOperands& Op);
 
   // Runs units on the calling thread; AfterUnit() follows every unit it completed. Takes the
@@ -49,6 +51,7 @@ class TSquareSchedule {
 
   const TSquareOperands FOp;
   const std::int64_t FPieces, FBlocks;
+  TSquareSums FSums;
   std::atomic<bool> FStopped{false};
   // Per piece: 2 * (blocks finished), + 1 while a thread holds its next block.
   std::unique_ptr<std::atomic<std::int64_t>[]> FPieceStates;
