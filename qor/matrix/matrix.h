@@ -250,7 +250,8 @@ class TMatrix : public TComponent,
   // grown by floor(NrOfColumns * b / B), and by NrOfColumns in all. Only the calling thread
   // adds to ProcStat, calls MathFeedBackProc (when it starts, after each piece it computed and
   // once at the end) and polls AbortMathProc; after an abort no further piece starts, the
-  // running ones finish, MatRes is left all zero and the call returns false.
+  // running ones finish, MatRes is left all zero and the call returns false. The running sums
+  // take a second NrOfColumns x NrOfColumns array for the duration of the call.
   // The result is bit-identical for every NThreads. MatRes may be A itself: A is copied into
   // the kernel's panels before MatRes is resized.
   bool Square(TMatrix* MatRes, double Norm, int32_t NThreads);
