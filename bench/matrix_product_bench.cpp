@@ -4,17 +4,15 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <map>
 #include <random>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "qor/matrix/detail/product_kernels.h"
-#include "qor/matrix/detail/square_kernel.h"
+#include "qor/matrix/matrix.h"
 
 #ifdef QOR_BENCH_OPENBLAS
 #include <cblas.h>
@@ -26,8 +24,6 @@
 namespace {
 
 using qor::detail::MultiplyKernel;
-using qor::detail::SquareColumns;
-using qor::detail::SquareGranule;
 
 std::vector<double> RandomData(std::int64_t Count, std::uint32_t Seed) {
   std::mt19937 Engine(Seed);
@@ -108,27 +104,16 @@ constexpr std::int64_t SquareRows = 10000, SquareCols = 200;
 constexpr double SquareNorm = SquareRows - 1;
 constexpr double SquareFlops = 1.0 * SquareCols * (SquareCols + 1) * SquareRows;
 
-// Argument: the number of threads; each takes the next granule of result columns when free.
+// Argument: the number of threads passed to Square; 1 is the column-by-column serial path.
 void SquareQormath(benchmark::State& State) {
-  const std::vector<double> A = RandomData(SquareRows * SquareCols, 3);
-  std::vector<double> S(SquareCols * SquareCols);
-  const std::int64_t Threads = State.range(0);
-  const std::int64_t Granule = SquareGranule();
-  std::atomic<std::int64_t> Next;
-  // One thread needs no schedule: a single range is the fastest serial call.
-  const std::int64_t Step = Threads == 1 ? SquareCols : Granule;
-  auto Worker = [&] {
-    for (std::int64_t Lo; (Lo = Next.fetch_add(Step)) < SquareCols;)
-      SquareColumns(SquareRows, SquareCols, A.data(), SquareRows, SquareNorm, S.data(), SquareCols,
-                    Lo, std::min(Lo + Step, SquareCols));
-  };
+  qor::TMatrix A, S;
+  A.Resize(SquareCols, SquareRows);
+  const std::vector<double> Values = RandomData(SquareRows * SquareCols, 3);
+  std::copy(Values.begin(), Values.end(), A.Data().begin());
+  const auto Threads = static_cast<std::int32_t>(State.range(0));
   for (auto _ : State) {
-    Next = 0;
-    std::vector<std::thread> Helpers;
-    for (std::int64_t t = 1; t < Threads; ++t) Helpers.emplace_back(Worker);
-    Worker();
-    for (std::thread& Helper : Helpers) Helper.join();
-    benchmark::DoNotOptimize(S.data());
+    if (!A.Square(&S, SquareNorm, Threads)) State.SkipWithError("Square failed");
+    benchmark::DoNotOptimize(S.Data().data());
     benchmark::ClobberMemory();
   }
   SetFlopRate(State, SquareFlops);

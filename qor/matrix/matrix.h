@@ -242,12 +242,16 @@ class TMatrix : public TComponent,
   //
   // NThreads = 1 works on the calling thread: before each column i it polls AbortMathProc
   // (true: return false, the columns before i are complete), adds 1 to ProcStat and calls
-  // MathFeedBackProc. Any other count shares the columns among min(NThreads, NrOfColumns)
+  // MathFeedBackProc. Any other count shares the work among min(NThreads, NrOfColumns)
   // threads of the frame's worker pool, the calling thread among them; NThreads below 1 means
-  // ProcessorCount(). There every finished column adds 1 to ProcStat from whichever thread
-  // computed it, while only the calling thread calls MathFeedBackProc (when it starts, after
-  // each share of work it finishes and once at the end) and polls AbortMathProc; after an
-  // abort no further column starts, the running ones finish, and the call returns false.
+  // ProcessorCount(). The threads go through the rows block by block together, each block
+  // cut into pieces of the triangle, so every column finishes with the last block; ProcStat
+  // grows in proportion meanwhile: once b of the B row blocks are done for all pairs, it has
+  // grown by floor(NrOfColumns * b / B), and by NrOfColumns in all. Only the calling thread
+  // adds to ProcStat, calls MathFeedBackProc (when it starts, after each piece it computed and
+  // once at the end) and polls AbortMathProc; after an abort no further piece starts, the
+  // running ones finish, MatRes is left all zero and the call returns false. The running sums
+  // take a second NrOfColumns x NrOfColumns array for the duration of the call.
   // The result is bit-identical for every NThreads. MatRes may be A itself: A is copied into
   // the kernel's panels before MatRes is resized.
   bool Square(TMatrix* MatRes, double Norm, int32_t NThreads);

@@ -1,6 +1,5 @@
 // Square: the scaled cross-products of the columns, serially or on the frame's worker pool.
 #include <algorithm>
-#include <atomic>
 #include <thread>
 #include <vector>
 
@@ -9,6 +8,7 @@
 #include "qor/frame/processors.h"
 #include "qor/frame/worker_pool.h"
 #include "qor/matrix/detail/square_kernel.h"
+#include "qor/matrix/detail/square_schedule.h"
 #include "qor/matrix/matrix.h"
 
 namespace qor {
@@ -20,27 +20,6 @@ namespace {
 // granules 98 %), while the hooks still see every column announced before it is computed.
 constexpr int64_t kSerialGranules = 4;
 
-// The source columns and the result storage of one Square call. Threads take work one granule
-// of the kernel's tile width at a time, in increasing column order: the first granules carry
-// the most pairs, so taking them first keeps every thread busy to the end.
-struct TSquareJob {
-  int64_t NRows, NCols;
-  const double* A;
-  int64_t Lda;
-  double Norm;
-  double* S;
-  int64_t Lds;
-  int64_t Granule = detail::SquareGranule();
-
-  // Run g of Size granules: columns First(g, Size) .. End(g, Size) - 1.
-  int64_t Runs(int64_t Size) const { return (NCols + Granule * Size - 1) / (Granule * Size); }
-  int64_t First(int64_t g, int64_t Size) const { return g * Granule * Size; }
-  int64_t End(int64_t g, int64_t Size) const { return std::min(NCols, (g + 1) * Granule * Size); }
-  void Compute(int64_t ColLo, int64_t ColHi) const {
-    detail::SquareColumns(NRows, NCols, A, Lda, Norm, S, Lds, ColLo, ColHi);
-  }
-};
-
 void CallFeedBack() {
   if (MathFeedBackProc != nullptr) MathFeedBackProc(ProcStat.load(std::memory_order_relaxed));
 }
@@ -48,40 +27,57 @@ void CallFeedBack() {
 // The documented serial protocol, column by column: poll, count, report. A run's columns are
 // announced before it is computed; an abort at column i computes the run's columns before i,
 // so exactly the columns before i are complete when it returns.
-bool SquareSerial(const TSquareJob& Job) {
-  for (int64_t g = 0; g < Job.Runs(kSerialGranules); ++g) {
-    const int64_t First = Job.First(g, kSerialGranules), End = Job.End(g, kSerialGranules);
+bool SquareSerial(const detail::TSquareOperands& Op) {
+  const int64_t Run = kSerialGranules * detail::SquareGranule();
+  for (int64_t First = 0; First < Op.NCols; First += Run) {
+    const int64_t End = std::min(Op.NCols, First + Run);
     for (int64_t i = First; i < End; ++i) {
       if (AbortMathProc.load(std::memory_order_relaxed)) {
-        Job.Compute(First, i);
+        detail::SquareColumns(Op, First, i);
         return false;
       }
       CountWorkerStep();
       CallFeedBack();
     }
-    Job.Compute(First, End);
+    detail::SquareColumns(Op, First, End);
   }
   return true;
 }
 
-// The calling thread works in the pool too; it reports and polls before any work and after
-// each granule it computed itself, while every thread counts the columns it finished.
-bool SquareParallel(const TSquareJob& Job, int32_t Threads) {
-  const std::thread::id Caller = std::this_thread::get_id();
-  std::atomic<bool> Stop{false};
-  const auto PollOnCaller = [&Stop] {
-    CallFeedBack();
-    if (AbortMathProc.load(std::memory_order_relaxed)) Stop.store(true, std::memory_order_relaxed);
+// The threads work through the row blocks side by side, every one on all columns, so no
+// column is finished before the last row block. Progress is counted in proportion instead:
+// once every piece has finished b of the B row blocks, floor(NCols * b / B) columns have been
+// counted, all by the calling thread, which reports and polls when it starts and after each
+// unit it completed. An abort starts no further unit; the sums then are incomplete, and
+// MatRes is cleared back to the zeros it was resized to.
+bool SquareParallel(const detail::TSquareOperands& Op, int32_t Threads) {
+  detail::TSquareSchedule Schedule(Op);
+  int64_t Counted = 0;
+  const auto CountUpTo = [&](int64_t Columns) {
+    for (; Counted < Columns; ++Counted) CountWorkerStep();
   };
+  const auto PollOnCaller = [&] {
+    CountUpTo(Op.NCols * Schedule.RowBlocksDone() / Schedule.RowBlocks());
+    CallFeedBack();
+    if (AbortMathProc.load(std::memory_order_relaxed)) Schedule.Stop();
+  };
+  const std::thread::id Caller = std::this_thread::get_id();
   PollOnCaller();
-  if (Stop.load(std::memory_order_relaxed)) return false;
-  ParallelFor(static_cast<int32_t>(Job.Runs(1)), Threads, [&](int32_t g) {
-    if (Stop.load(std::memory_order_relaxed)) return;
-    Job.Compute(Job.First(g, 1), Job.End(g, 1));
-    for (int64_t i = Job.First(g, 1); i < Job.End(g, 1); ++i) CountWorkerStep();
-    if (std::this_thread::get_id() == Caller) PollOnCaller();
-  });
-  if (Stop.load(std::memory_order_relaxed)) return false;
+  // More threads than pieces would find nothing to do.
+  const auto Members =
+      static_cast<int32_t>(std::clamp<int64_t>(detail::SquarePieces(Op.NCols), 1, Threads));
+  if (!Schedule.Stopped())
+    ParallelFor(Members, Members, [&](int32_t) {
+      if (std::this_thread::get_id() == Caller)
+        Schedule.Work(PollOnCaller);
+      else
+        Schedule.Work([] {});
+    });
+  if (Schedule.Stopped()) {
+    for (int64_t c = 0; c < Op.NCols; ++c) std::fill_n(Op.S + c * Op.Lds, Op.NCols, 0.0);
+    return false;
+  }
+  CountUpTo(Op.NCols);
   CallFeedBack();
   return true;
 }
@@ -103,12 +99,18 @@ bool TMatrix::Square(TMatrix* MatRes, double Norm, int32_t NThreads) {
   const int32_t NCols = FNCol;
   const int32_t NRows = FNRow;
   MatRes->SetSize(NCols, NCols);
-  const TSquareJob Job{NRows, NCols, Source, Lda, Norm, MatRes->FMat.data(), MatRes->Ld()};
+  const detail::TSquareOperands Op{.NRows = NRows,
+                                   .NCols = NCols,
+                                   .A = Source,
+                                   .Lda = Lda,
+                                   .Norm = Norm,
+                                   .S = MatRes->FMat.data(),
+                                   .Lds = MatRes->Ld()};
   // The kernel's per-thread scratch is the only allocation left; its failure gets the heap
   // message like every other allocation of the matrix.
   return GuardedAllocation<EQORMatrixError>(Name(), [&] {
-    if (NThreads == 1) return SquareSerial(Job);
-    return SquareParallel(Job, std::min(NThreads, std::max(NCols, 1)));
+    if (NThreads == 1) return SquareSerial(Op);
+    return SquareParallel(Op, std::min(NThreads, std::max(NCols, 1)));
   });
 }
 

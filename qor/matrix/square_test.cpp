@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
+#include <thread>
 #include <vector>
 
 #include "qor/frame/hooks.h"
+#include "qor/frame/worker_pool.h"
+#include "qor/matrix/detail/square_kernel.h"
 #include "qor/matrix/detail/test_matrices.h"
 #include "qor/matrix/matrix.h"
 
@@ -119,22 +123,72 @@ TEST_F(MatrixSquare, AbortBeforeTheFirstColumnComputesNothing) {
   }
 }
 
-TEST_F(MatrixSquare, ParallelAbortStartsNoFurtherGranule) {
+// The parallel path finishes every column with the last row block and counts in proportion:
+// after b of B row blocks, floor(Nc * b / B) columns.
+std::vector<double> ProportionalCounts(int32_t Nc, int32_t Nr) {
+  const int64_t Blocks = detail::SquareRowBlocks(Nr);
+  std::vector<double> Counts;
+  for (int64_t b = 0; b <= Blocks; ++b) Counts.push_back(static_cast<double>(Nc * b / Blocks));
+  return Counts;
+}
+
+std::vector<std::thread::id> ReportingThreads;
+void RecordFeedBackThread(double Value) {
+  RecordFeedBack(Value);
+  ReportingThreads.push_back(std::this_thread::get_id());
+}
+
+TEST_F(MatrixSquare, ParallelProgressGrowsWithTheRowBlocksOnTheCallingThreadOnly) {
+  constexpr int32_t kColumns = 60, kRows = 1500;
+  TMatrix A, Res;
+  FillScattered(A, kColumns, kRows, 19);
+  MathFeedBackProc = RecordFeedBackThread;
+  ReportingThreads.clear();
+  ASSERT_TRUE(A.Square(&Res, 1.0, 2));
+  const std::vector<double> Allowed = ProportionalCounts(kColumns, kRows);
+  ASSERT_GE(Reported.size(), 2u);
+  EXPECT_EQ(Reported.front(), 0.0) << "reported before any work";
+  EXPECT_EQ(Reported.back(), kColumns);
+  EXPECT_EQ(ProcStat.load(), kColumns);
+  EXPECT_TRUE(std::is_sorted(Reported.begin(), Reported.end()));
+  for (const double Value : Reported)
+    EXPECT_NE(std::find(Allowed.begin(), Allowed.end(), Value), Allowed.end()) << Value;
+  for (const std::thread::id Thread : ReportingThreads)
+    ASSERT_EQ(Thread, std::this_thread::get_id());
+}
+
+// Inside a loop of the worker pool a nested loop runs inline: the calling thread alone computes
+// the pieces in order, so it sees, and reports, every row block finish.
+TEST_F(MatrixSquare, NestedInAPoolLoopTheParallelPathRunsInlineAndReportsEveryRowBlock) {
+  constexpr int32_t kColumns = 50, kRows = 700;
+  TMatrix A, Res;
+  FillScattered(A, kColumns, kRows, 20);
+  bool Finished = false;
+  ParallelFor(1, 0, [&](int32_t) { Finished = A.Square(&Res, 3.0, 2); });
+  ASSERT_TRUE(Finished);
+  ExpectPlainLoopColumns(A, Res, 3.0, 1, kColumns);
+  std::vector<double> Distinct = Reported;
+  Distinct.erase(std::unique(Distinct.begin(), Distinct.end()), Distinct.end());
+  EXPECT_EQ(Distinct, ProportionalCounts(kColumns, kRows));
+}
+
+TEST_F(MatrixSquare, ParallelAbortStartsNoFurtherPieceAndClearsTheResult) {
   constexpr int32_t kColumns = 200;
   TMatrix A, Res;
-  FillScattered(A, kColumns, 400, 17);
+  FillScattered(A, kColumns, 4000, 17);
   AbortAtCall = 2;
   const bool Finished = A.Square(&Res, 1.0, 2);
   ASSERT_EQ(Reported.size(), 2u) << "no report after the abort";
-  // The second report follows a granule of the calling thread. On a loaded machine the pool's
-  // thread may have taken every other granule by then, so the abort can arrive with every column
-  // counted: after the caller's last granule (false) or as the final report (true).
-  if (Reported[1] < kColumns) {
-    EXPECT_FALSE(Finished);
-    EXPECT_LT(ProcStat.load(), kColumns);
-  } else {
+  EXPECT_EQ(ProcStat.load(), Reported.back()) << "nothing counted without a report";
+  // The second report follows the calling thread's first piece. On a loaded machine the pool's
+  // thread may have computed everything else by the time that piece starts; then the second
+  // report is the final one and the call succeeds.
+  if (Finished) {
     EXPECT_EQ(ProcStat.load(), kColumns);
+    return;
   }
+  for (const std::vector<double>& Column : Columns(Res))
+    ASSERT_EQ(std::count(Column.begin(), Column.end(), 0.0), kColumns);
 }
 
 TEST_F(MatrixSquare, SilentRefusesNilAndMayOverwriteItsSource) {

@@ -36,6 +36,20 @@ inline std::int64_t BitMismatches(const std::vector<double>& Got,
   return Count;
 }
 
+// The documented cross-product of the columns of a Rows x Cols column-major A with leading
+// dimension Lda: each sum from +0 in increasing row order, divided by Norm, mirrored.
+inline std::vector<double> ReferenceSquare(const std::vector<double>& A, std::int64_t Rows,
+                                           std::int64_t Cols, std::int64_t Lda, double Norm) {
+  std::vector<double> Result(static_cast<std::size_t>(Cols * Cols));
+  for (std::int64_t i = 0; i < Cols; ++i)
+    for (std::int64_t j = i; j < Cols; ++j) {
+      double Sum = 0;
+      for (std::int64_t r = 0; r < Rows; ++r) Sum = Sum + A[i * Lda + r] * A[j * Lda + r];
+      Result[j * Cols + i] = Result[i * Cols + j] = Sum / Norm;
+    }
+  return Result;
+}
+
 // Runs the test body at one level, restoring the detected level afterwards; levels this
 // processor lacks are skipped.
 class TLevelScope {
