@@ -22,6 +22,12 @@ void SpinUntil(Done&& IsDone) {
   }
 }
 
+// How many row blocks the piece a thread worked on last may be ahead of the piece furthest
+// behind and still be its next choice: the piece's running sums then stay in that thread's
+// cache instead of moving to the other core with every block (without it, two threads on two
+// cores reached 1.35x the speed of one; with it, 1.8x).
+constexpr std::int64_t kAffinityBlocks = 4;
+
 }  // namespace
 
 TSquareSchedule::TSquareSchedule(const TSquareOperands& Op)
@@ -39,7 +45,7 @@ std::int64_t TSquareSchedule::RowBlocksDone() const {
   return Done;
 }
 
-bool TSquareSchedule::Claim(std::int64_t& Piece, std::int64_t& Block) {
+bool TSquareSchedule::Claim(std::int64_t Preferred, std::int64_t& Piece, std::int64_t& Block) {
   bool Unfinished = false;
   Piece = -1;
   std::int64_t Free = 0;
@@ -52,6 +58,13 @@ bool TSquareSchedule::Claim(std::int64_t& Piece, std::int64_t& Block) {
       Free = State;
     }
   }
+  if (Piece >= 0 && Preferred >= 0 && Preferred != Piece) {
+    const std::int64_t State = FPieceStates[Preferred].load(std::memory_order_relaxed);
+    if (State / 2 < FBlocks && State % 2 == 0 && State <= Free + 2 * kAffinityBlocks) {
+      Piece = Preferred;
+      Free = State;
+    }
+  }
   // Acquire: the sums the piece's previous block stored are visible to this thread.
   if (Piece >= 0 &&
       !FPieceStates[Piece].compare_exchange_strong(Free, Free + 1, std::memory_order_acquire))
@@ -60,10 +73,11 @@ bool TSquareSchedule::Claim(std::int64_t& Piece, std::int64_t& Block) {
   return Unfinished;
 }
 
-bool TSquareSchedule::RunNextUnit(TSquareScratch& Scratch) {
+bool TSquareSchedule::RunNextUnit(TSquareScratch& Scratch, std::int64_t& LastPiece) {
   std::int64_t Piece = -1, Block = 0;
-  SpinUntil([&] { return Stopped() || !Claim(Piece, Block) || Piece >= 0; });
+  SpinUntil([&] { return Stopped() || !Claim(LastPiece, Piece, Block) || Piece >= 0; });
   if (Piece < 0) return false;
+  LastPiece = Piece;
   SquarePieceBlock(FOp, FSums, Piece, Block, Scratch);
   FPieceStates[Piece].store(2 * (Block + 1), std::memory_order_release);
   return true;

@@ -2,9 +2,11 @@
 //
 // A unit of work is one row block of one piece of the triangle (square_kernel.h); a piece's
 // blocks must run one after the other, in order. A free thread takes the next block of a piece
-// that no thread holds, choosing the piece furthest behind (the first such piece on a tie), so
-// the threads work through the row blocks side by side and read the same rows of A while they
-// are in cache, and one thread alone runs the units block by block. A thread never waits while
+// that no thread holds, choosing the piece furthest behind (the first such piece on a tie)
+// unless the piece it worked on last is free and at most a few blocks further on (its running
+// sums are then still in that thread's cache). So the threads work through the row blocks side
+// by side and read the same rows of A while they are in cache, and one thread alone moves on
+// to the next piece every few blocks. A thread never waits while
 // it holds a unit, and waits (spinning) only when every unfinished piece is held by a running
 // thread, so the work always progresses; a thread that loses its processor delays only the
 // piece it holds while the others take the rest. At most SquarePieces(NCols) threads are busy.
@@ -32,7 +34,8 @@ class TSquareSchedule {
   template <class F>
   void Work(F&& AfterUnit) {
     TSquareScratch Scratch(FOp.NRows);
-    while (RunNextUnit(Scratch)) AfterUnit();
+    std::int64_t LastPiece = -1;
+    while (RunNextUnit(Scratch, LastPiece)) AfterUnit();
   }
 
   // Starts no further unit; the running ones finish.
@@ -44,10 +47,12 @@ class TSquareSchedule {
   std::int64_t RowBlocksDone() const;
 
  private:
-  bool RunNextUnit(TSquareScratch& Scratch);
-  // Claims the next block of the free piece furthest behind: false when every piece is done,
-  // else true with Piece = -1 when all unfinished pieces are held.
-  bool Claim(std::int64_t& Piece, std::int64_t& Block);
+  // LastPiece: the piece this thread worked on last (-1 before its first unit); updated.
+  bool RunNextUnit(TSquareScratch& Scratch, std::int64_t& LastPiece);
+  // Claims the next block of the free piece furthest behind, or of Preferred when that one is
+  // free and only a few blocks ahead: false when every piece is done, else true with
+  // Piece = -1 when all unfinished pieces are held.
+  bool Claim(std::int64_t Preferred, std::int64_t& Piece, std::int64_t& Block);
 
   const TSquareOperands FOp;
   const std::int64_t FPieces, FBlocks;

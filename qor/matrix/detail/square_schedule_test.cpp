@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
 #include <vector>
 
@@ -37,19 +38,19 @@ TEST(SquareSchedule, ThreadsSharingTheUnitsGiveTheDocumentedLoop) {
   EXPECT_EQ(BitMismatches(P.S, ReferenceSquare(P.A, P.NRows, P.NCols, P.NRows, 3.0)), 0);
 }
 
-TEST(SquareSchedule, OneThreadFinishesTheRowBlocksInOrder) {
-  TProblem P(300, 140);
+TEST(SquareSchedule, OneThreadRunsEveryUnitOnceWithProgressNeverGoingBack) {
+  TProblem P(1300, 140);
   const std::int64_t Pieces = SquarePieces(140);
   ASSERT_GT(Pieces, 1);
   TSquareSchedule Schedule(P.Operands());
-  ASSERT_EQ(Schedule.RowBlocks(), SquareRowBlocks(300));
+  ASSERT_EQ(Schedule.RowBlocks(), SquareRowBlocks(1300));
   std::vector<std::int64_t> DoneAfterUnit;
   Schedule.Work([&] { DoneAfterUnit.push_back(Schedule.RowBlocksDone()); });
-  // A row block counts as done once its last piece is.
-  std::vector<std::int64_t> Expected;
-  for (std::int64_t Unit = 1; Unit <= Pieces * Schedule.RowBlocks(); ++Unit)
-    Expected.push_back(Unit / Pieces);
-  EXPECT_EQ(DoneAfterUnit, Expected);
+  // A row block counts as done once its last piece is; a thread alone keeps to one piece for
+  // a few blocks, so the count may stay behind the units run, but it never goes back.
+  ASSERT_EQ(static_cast<std::int64_t>(DoneAfterUnit.size()), Pieces * Schedule.RowBlocks());
+  EXPECT_TRUE(std::is_sorted(DoneAfterUnit.begin(), DoneAfterUnit.end()));
+  EXPECT_EQ(DoneAfterUnit.back(), Schedule.RowBlocks());
   EXPECT_EQ(BitMismatches(P.S, ReferenceSquare(P.A, P.NRows, P.NCols, P.NRows, 3.0)), 0);
 }
 
@@ -62,7 +63,7 @@ TEST(SquareSchedule, StopEndsWorkAfterTheRunningUnit) {
   });
   EXPECT_EQ(Units, 3);
   EXPECT_TRUE(Schedule.Stopped());
-  EXPECT_EQ(Schedule.RowBlocksDone(), 3 / SquarePieces(100));
+  EXPECT_LT(Schedule.RowBlocksDone(), Schedule.RowBlocks());
   Schedule.Work([&] { ++Units; });
   EXPECT_EQ(Units, 3) << "a thread arriving after the stop takes nothing";
 }
